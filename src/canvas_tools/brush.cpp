@@ -1,0 +1,33 @@
+#include "canvas_tools/brush.h"
+
+#include "surface/picturesurface.h"
+
+namespace {
+
+// The indicator box, in window pixels: columns 800..830, each a line from y 417 to y 432.
+constexpr int kBoxLeft = 800;
+constexpr int kBoxRight = 830;
+constexpr int kBoxTop = 417;
+constexpr int kBoxBottom = 432;
+constexpr ColorValue kBoxColor = RGB(200, 200, 200);
+// Where the number is printed.
+constexpr float kTextX = 805;
+constexpr float kTextY = 418;
+
+} // namespace
+
+int nextBrushRadius(int radius)
+{
+    ++radius;
+    return radius > kLargestBrushRadius ? kSmallestBrushRadius : radius;
+}
+
+void drawBrushSizeIndicator(PictureSurface &window, int radius)
+{
+    for (int x = kBoxLeft; x <= kBoxRight; ++x) {
+        window.Line(float(x), kBoxTop, float(x), kBoxBottom, kBoxColor);
+    }
+    window.CurrentX = kTextX;
+    window.CurrentY = kTextY;
+    window.Print(radius);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+class PictureSurface;
+
+// The brush radii "brush selection" steps through: 2, 3, ..., 10, then 2 again.
+inline constexpr int kSmallestBrushRadius = 2;
+inline constexpr int kLargestBrushRadius = 10;
+
+// The radius after one click on "brush selection".
+int nextBrushRadius(int radius);
+
+// Draws the brush-size indicator on the window: a grey box over the earlier number, then the
+// radius printed on it.
+void drawBrushSizeIndicator(PictureSurface &window, int radius);

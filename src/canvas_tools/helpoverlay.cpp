@@ -1,0 +1,21 @@
+#include "canvas_tools/helpoverlay.h"
+
+#include "surface/picturesurface.h"
+
+namespace {
+constexpr ColorValue kPanelColor = RGB(200, 200, 200);
+} // namespace
+
+void drawHelpOverlay(PictureSurface &canvas)
+{
+    // The panel is laid down column by column.
+    for (int x = kHelpPanelLeft; x <= kHelpPanelRight; ++x) {
+        canvas.Line(float(x), kHelpPanelTop, float(x), kHelpPanelBottom, kPanelColor);
+    }
+    // Each row starts again at the left margin, whatever the previous row left behind.
+    for (const HelpRow &row : kHelpRows) {
+        canvas.CurrentX = kHelpTextX;
+        canvas.CurrentY = row.y;
+        canvas.Print(QString::fromLatin1(row.text));
+    }
+}

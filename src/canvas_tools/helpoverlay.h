@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+class PictureSurface;
+
+// One line of the help text and the y it is printed at.
+struct HelpRow {
+    float y;
+    const char *text;
+};
+
+// The help panel, in canvas pixels: x 20..430, y 20..150, light grey.
+inline constexpr int kHelpPanelLeft = 20;
+inline constexpr int kHelpPanelRight = 430;
+inline constexpr int kHelpPanelTop = 20;
+inline constexpr int kHelpPanelBottom = 150;
+// Every help row starts at this x.
+inline constexpr float kHelpTextX = 30;
+
+// The seven rows of the summary of the command buttons, as the user reads them.
+inline constexpr std::array<HelpRow, 7> kHelpRows{{
+    {40, "COMMAND BUTTONS"},
+    {55, "new image: clear the canvas and prepare picture name"},
+    {70, "change palette: select new random generated palette"},
+    {85, "change color: click the button, pick up the color form palete, click on image"},
+    {100, "brush selection: select brush dimension"},
+    {115, "save on disk D: save the image as TYearMoDaHoMiSe.jpg (it takes some seconds)"},
+    {130, "*"},
+}};
+
+// Paints the help panel into the canvas, then writes the rows onto it.
+void drawHelpOverlay(PictureSurface &canvas);

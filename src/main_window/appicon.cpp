@@ -1,0 +1,36 @@
+#include "main_window/appicon.h"
+
+#include "palette/sinepalette.h"
+#include "surface/picturesurface.h"
+
+#include <QPixmap>
+
+namespace {
+
+// The draws behind the icon's gradient: one fixed palette, chosen for its lively colours.
+constexpr PaletteDraws kIconDraws{0.1f, 0.5f, 0.9f, 0.0f, 0.35f, 0.7f, 0.2f, 0.4f, 0.6f};
+
+QPixmap iconPicture(int side)
+{
+    PictureSurface picture(QSize(side, side));
+    const PaletteWaves waves = paletteWaves(kIconDraws);
+    // Squeeze the whole strip, 530 columns, into the icon's width.
+    for (int x = 0; x < side; ++x) {
+        const int column = x * kPaletteColumns / side;
+        picture.Line(float(x), 0, float(x), float(side - 1), paletteColumnColor(waves, column));
+    }
+    picture.FillStyle = PictureSurface::kFillSolid;
+    picture.FillColor = RGB(0, 0, 0);
+    picture.Circle(float(side / 2), float(side / 2), float(side / 5), RGB(0, 0, 0));
+    return QPixmap::fromImage(picture.Image());
+}
+
+} // namespace
+
+QIcon sinepaintIcon()
+{
+    QIcon icon;
+    icon.addPixmap(iconPicture(16));
+    icon.addPixmap(iconPicture(32));
+    return icon;
+}

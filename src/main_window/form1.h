@@ -1,0 +1,97 @@
+#pragma once
+
+#include "palette/paletterandom.h"
+#include "surface/colorvalue.h"
+#include "surface/picturesurface.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class PictureBox;
+class QPushButton;
+
+// The program's one window: the canvas, the palette strip, the command buttons and the
+// brush-size indicator, the state they share, and the handlers of their events.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // Tells the local date and time; tests give their own.
+    using Clock = std::function<QDateTime()>;
+
+    // Opens the window maximised and ready for work. Pictures are saved in `saveFolder`.
+    explicit Form1(Clock clock = &QDateTime::currentDateTime,
+                   QString saveFolder = defaultFolderForPictures());
+
+    static QString defaultFolderForPictures();
+
+    // The window's own drawing surface: its black background and the brush-size indicator.
+    const PictureSurface &windowSurface() const { return windowSurface_; }
+    // Where the next picture will be saved.
+    QString picturePath() const;
+
+    // The controls, each at its fixed place.
+    QPushButton *Command1; // Command1: "change palette"
+    QPushButton *Command2; // Command2: "brush selection"
+    QPushButton *Command3; // Command3: "exit"
+    QPushButton *Command4; // Command4: "change color"
+    QPushButton *Command5; // Command5: the freehand banner; clicking it does nothing
+    QPushButton *Command6; // Command6: "save on disk D:"
+    QPushButton *Command7; // Command7: "new image"
+    QPushButton *Command8; // Command8: "help"
+    QPushButton *Command9; // Command9: the credit banner; clicking it does nothing
+    PictureBox *Picture1;  // Picture1: the canvas
+    PictureBox *Picture2;  // Picture2: the palette strip
+    PictureBox *Picture3;  // Picture3: hidden copy of the canvas, written to the picture file
+
+    // The window's state, shared by the handlers. Empty values count as 0 (black).
+    qint16 mera = 0;                  // mera: brush radius in pixels, 2..10
+    std::optional<ColorValue> color;  // color: the painting colour, empty until the first pick
+    qint16 spremeni = 0;              // spremeni: colour replacement 0 off, 1 armed
+    std::optional<ColorValue> color1; // color1: the colour a replacement turns into `color`
+    std::optional<ColorValue> color2; // color2: the pixel under test; the one-pass scan keeps
+                                      // it in a register, so it stays empty
+    int sir = 0;                      // sir: last column the whole-canvas work covers
+    int vis = 0;                      // vis: last row the whole-canvas work covers
+    QString imeslike;                 // imeslike: the picture name, T and the date and time
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void createControls();
+    QPushButton *createButton(const char *caption, const QRect &geometry);
+    void connectHandlers();
+    void setTabOrder();
+
+    // Handlers of the window's events.
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+    void Picture2_MouseDown(int Button, int Shift, float X, float Y);
+
+    // The procedures the handlers share.
+    void NewPalette();
+    void ShowBrushSize();
+    void ReplaceColor();
+    void NewPictureName();
+    void SaveToDisk();
+
+    void reportSaveFailure(const QString &path, const QString &reason);
+
+    Clock clock_;
+    QString saveFolder_;
+    PaletteRandom random_; // the run's one generator, used only by the palette
+    PictureSurface windowSurface_;
+};

@@ -1,0 +1,8 @@
+#include "palette/paletterandom.h"
+
+float PaletteRandom::next()
+{
+    // The top 24 of the engine's 32 bits give k in [0, 2^24); k * 2^-24 is exact in a float.
+    const std::uint32_t k = engine_() >> 8;
+    return static_cast<float>(k) * (1.0f / 16777216.0f);
+}

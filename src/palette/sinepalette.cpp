@@ -1,0 +1,68 @@
+#include "palette/sinepalette.h"
+
+#include "surface/picturesurface.h"
+
+#include <cmath>
+
+// The arithmetic below is exact to the last bit: every step is done in the precision written
+// next to it, float where a float is held and double where a double is.
+
+namespace {
+
+// The multiplier of the phases: the double nearest to 6.28, deliberately not 2 pi.
+constexpr double kPhaseScale = 6.28;
+// The channel amplitude: (sin + 1) * 126 spans 0..252.
+constexpr double kChannelScale = 126.0;
+
+ChannelWave channelWave(float baseDraw, float phaseDraw, float periodDraw)
+{
+    ChannelWave wave{};
+    // In double precision, so that the largest draw gives 39 and never 40.
+    wave.base = static_cast<float>(std::floor(double(baseDraw) * 20.0 + 20.0));
+    wave.phase = double(phaseDraw) * kPhaseScale;
+    // Single precision: the product is rounded to a float, then the sum.
+    const float stretch = periodDraw * wave.base;
+    wave.period = wave.base + stretch;
+    return wave;
+}
+
+} // namespace
+
+PaletteWaves paletteWaves(const PaletteDraws &draws)
+{
+    PaletteWaves waves{};
+    for (int channel = 0; channel < 3; ++channel) {
+        waves[channel] =
+            channelWave(draws[channel], draws[3 + channel], draws[6 + channel]);
+    }
+    return waves;
+}
+
+double roundHalfToEven(double v)
+{
+    const double nearest = std::round(v); // halves away from zero
+    if (std::fabs(v - std::trunc(v)) == 0.5) {
+        return 2.0 * std::round(v / 2.0);
+    }
+    return nearest;
+}
+
+int channelValue(const ChannelWave &wave, int x)
+{
+    const float q = static_cast<float>(x) / wave.period;
+    const double angle = wave.phase + double(q);
+    const double v = (std::sin(angle) + 1.0) * kChannelScale;
+    return static_cast<int>(roundHalfToEven(v));
+}
+
+ColorValue paletteColumnColor(const PaletteWaves &waves, int x)
+{
+    return RGB(channelValue(waves[0], x), channelValue(waves[1], x), channelValue(waves[2], x));
+}
+
+void drawPaletteStrip(PictureSurface &strip, const PaletteWaves &waves)
+{
+    for (int x = 0; x < kPaletteColumns; ++x) {
+        strip.Line(float(x), 0, float(x), kPaletteLineBottom, paletteColumnColor(waves, x));
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "surface/colorvalue.h"
+
+#include <array>
+
+class PictureSurface;
+
+// The sine wave one colour channel follows along the strip.
+struct ChannelWave {
+    float base;    // scale of the period, a whole number 20..39
+    double phase;  // argument of the sine at column 0, in radians
+    float period;  // columns per radian, base..2*base
+};
+
+// The red, green and blue waves of one palette.
+using PaletteWaves = std::array<ChannelWave, 3>;
+
+// The nine random draws of one palette, in the order they are taken: the three bases, the three
+// phases and the three periods, each as red, green, blue.
+using PaletteDraws = std::array<float, 9>;
+
+// The columns drawn on the strip: 0..529, more than its drawable area shows.
+inline constexpr int kPaletteColumns = 530;
+// Each column is a line from y = 0 to this y.
+inline constexpr int kPaletteLineBottom = 33;
+
+// The waves that nine draws give.
+PaletteWaves paletteWaves(const PaletteDraws &draws);
+
+// A channel's value at column x: (sin(phase + x / period) + 1) * 126, rounded, 0..252.
+int channelValue(const ChannelWave &wave, int x);
+
+// The colour of column x of the palette.
+ColorValue paletteColumnColor(const PaletteWaves &waves, int x);
+
+// v rounded to the nearest whole number, a half going to the even neighbour.
+double roundHalfToEven(double v);
+
+// Paints the palette over the strip, one vertical line per column.
+void drawPaletteStrip(PictureSurface &strip, const PaletteWaves &waves);

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// The name of a picture begun at `moment`: "T" and year, month, day, hour (24-hour clock),
+// minute and second, each zero-padded: T20270305210407. Always 15 characters.
+QString pictureName(const QDateTime &moment);

@@ -1,0 +1,204 @@
+#include "surface/picturesurface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Coordinates far outside any surface are held at this distance, so that arithmetic on them
+// cannot overflow and they stay outside.
+constexpr qint64 kFarAway = qint64(1) << 24;
+
+// A coordinate as a whole pixel: the nearest whole number, halves to the even neighbour.
+qint64 toPixel(float coordinate)
+{
+    if (!std::isfinite(coordinate)) {
+        return kFarAway;
+    }
+    return std::clamp(static_cast<qint64>(std::nearbyint(coordinate)), -kFarAway, kFarAway);
+}
+
+// numerator / denominator rounded to the nearest whole number, for a positive denominator.
+qint64 roundedDivision(qint64 numerator, qint64 denominator)
+{
+    const qint64 twice = 2 * numerator + denominator;
+    const qint64 quotient = twice / (2 * denominator);
+    return (twice % (2 * denominator) < 0) ? quotient - 1 : quotient;
+}
+
+// The largest w with w*w + dy*dy <= r*r: half the width of a disc's row dy, or -1 outside it.
+qint64 discHalfWidth(qint64 radius, qint64 dy)
+{
+    const qint64 room = radius * radius - dy * dy;
+    if (room < 0) {
+        return -1;
+    }
+    auto width = static_cast<qint64>(std::sqrt(static_cast<double>(room)));
+    while (width * width > room) {
+        --width;
+    }
+    while ((width + 1) * (width + 1) <= room) {
+        ++width;
+    }
+    return width;
+}
+
+} // namespace
+
+PictureSurface::PictureSurface(QSize drawableSize)
+    : image_(drawableSize, QImage::Format_RGB32)
+{
+    image_.fill(toQRgb(backColor_));
+    font.setStyleStrategy(QFont::NoAntialias);
+}
+
+void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue colour)
+{
+    qint64 xa = toPixel(x1), ya = toPixel(y1), xb = toPixel(x2), yb = toPixel(y2);
+    const QRgb pixel = toQRgb(colour);
+    const qint64 width = image_.width(), height = image_.height();
+    uchar *bits = image_.bits();
+    const qint64 stride = image_.bytesPerLine();
+    auto put = [&](qint64 x, qint64 y) {
+        if (x >= 0 && x < width && y >= 0 && y < height) {
+            reinterpret_cast<QRgb *>(bits + y * stride)[x] = pixel;
+        }
+    };
+    // Step along the longer axis, one pixel per step, and only over the part inside the image.
+    if (std::abs(xb - xa) >= std::abs(yb - ya)) {
+        if (xa > xb) {
+            std::swap(xa, xb);
+            std::swap(ya, yb);
+        }
+        const qint64 dx = xb - xa, dy = yb - ya;
+        for (qint64 x = std::max<qint64>(xa, 0); x <= std::min(xb, width - 1); ++x) {
+            put(x, dx == 0 ? ya : ya + roundedDivision(dy * (x - xa), dx));
+        }
+    } else {
+        if (ya > yb) {
+            std::swap(xa, xb);
+            std::swap(ya, yb);
+        }
+        const qint64 dx = xb - xa, dy = yb - ya;
+        for (qint64 y = std::max<qint64>(ya, 0); y <= std::min(yb, height - 1); ++y) {
+            put(xa + roundedDivision(dx * (y - ya), dy), y);
+        }
+    }
+    const QRect bounds(QPoint(int(std::min(xa, xb)), int(std::min(ya, yb))),
+                       QPoint(int(std::max(xa, xb)), int(std::max(ya, yb))));
+    notify(bounds & image_.rect());
+}
+
+void PictureSurface::fillSpan(int y, int left, int right, QRgb pixel)
+{
+    if (y < 0 || y >= image_.height()) {
+        return;
+    }
+    left = std::max(left, 0);
+    right = std::min(right, image_.width() - 1);
+    if (left <= right) {
+        auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
+        std::fill(row + left, row + right + 1, pixel);
+    }
+}
+
+void PictureSurface::Circle(float x, float y, float radius, ColorValue colour)
+{
+    const qint64 cx = toPixel(x), cy = toPixel(y), r = toPixel(radius);
+    if (r < 0 || r >= kFarAway || cx + r < 0 || cy + r < 0 || cx - r >= image_.width() ||
+        cy - r >= image_.height()) {
+        return;
+    }
+    const QRgb outline = toQRgb(colour);
+    const QRgb inside = toQRgb(FillColor);
+    for (qint64 dy = -r; dy <= r; ++dy) {
+        const qint64 row = cy + dy;
+        if (row < 0 || row >= image_.height()) {
+            continue;
+        }
+        const qint64 half = discHalfWidth(r, dy);
+        if (FillStyle == kFillSolid) {
+            fillSpan(int(row), int(cx - half), int(cx + half), inside);
+        }
+        // A pixel is on the outline when a neighbour in its row or column is outside the disc.
+        const qint64 innerHalf = std::min(discHalfWidth(r, dy - 1), discHalfWidth(r, dy + 1));
+        const qint64 edge = std::min(half, innerHalf + 1);
+        fillSpan(int(row), int(cx - half), int(cx - edge), outline);
+        fillSpan(int(row), int(cx + edge), int(cx + half), outline);
+    }
+    notify(QRect(int(cx - r), int(cy - r), int(2 * r + 1), int(2 * r + 1)) & image_.rect());
+}
+
+void PictureSurface::PSet(float x, float y, ColorValue colour)
+{
+    const qint64 px = toPixel(x), py = toPixel(y);
+    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
+        return;
+    }
+    reinterpret_cast<QRgb *>(image_.scanLine(int(py)))[px] = toQRgb(colour);
+    notify(QRect(int(px), int(py), 1, 1));
+}
+
+ColorValue PictureSurface::Point(float x, float y) const
+{
+    const qint64 px = toPixel(x), py = toPixel(y);
+    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
+        return kNoColor;
+    }
+    return fromQRgb(reinterpret_cast<const QRgb *>(image_.constScanLine(int(py)))[px]);
+}
+
+void PictureSurface::Cls()
+{
+    image_.fill(toQRgb(backColor_));
+    CurrentX = 0;
+    CurrentY = 0;
+    notify(image_.rect());
+}
+
+void PictureSurface::setBackColor(ColorValue colour)
+{
+    backColor_ = colour;
+    image_.fill(toQRgb(backColor_));
+    notify(image_.rect());
+}
+
+void PictureSurface::Print(const QString &text)
+{
+    const int x = int(toPixel(CurrentX));
+    const int y = int(toPixel(CurrentY));
+    const QFontMetrics metrics(font, &image_);
+    {
+        QPainter painter(&image_);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.setPen(toQColor(ForeColor));
+        painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    }
+    const QRect ink = metrics.boundingRect(text).translated(x, y + metrics.ascent());
+    const QRect line(x, y, metrics.horizontalAdvance(text), metrics.height());
+    notify(ink.united(line).adjusted(-1, -1, 1, 1) & image_.rect());
+    CurrentX = 0;
+    CurrentY = float(y + metrics.height());
+}
+
+void PictureSurface::Print(int number)
+{
+    Print(QString::number(number));
+}
+
+void PictureSurface::setChangeListener(std::function<void(const QRect &)> listener)
+{
+    changeListener_ = std::move(listener);
+}
+
+void PictureSurface::notify(const QRect &changed)
+{
+    if (changeListener_ && !changed.isEmpty()) {
+        changeListener_(changed);
+    }
+}
