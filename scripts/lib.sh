@@ -1,0 +1,46 @@
+# Shared by the scripts: installing what is missing, and configuring and building.
+# Sourced, not run.
+
+SINEPAINT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# What building and running the program needs.
+SINEPAINT_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
+                          fonts-dejavu-core)
+# What the tests need besides: a virtual display, a window manager and X tools for the
+# real-window test, a screenshot tool, and clang-format for the format check.
+SINEPAINT_TEST_PACKAGES=(xvfb xauth openbox xdotool x11-utils imagemagick clang-format)
+# What the benchmarks need besides.
+SINEPAINT_BENCH_PACKAGES=(libbenchmark-dev time xvfb xauth)
+
+# ensure_packages PACKAGE...: installs those that are missing, on Debian and Ubuntu.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    if ! command -v apt-get >/dev/null 2>&1; then
+        echo "sinepaint: this is not a Debian or Ubuntu system; please install: ${missing[*]}" >&2
+        exit 1
+    fi
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    echo "sinepaint: installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# build DIR [CMAKE_OPTION...]: configures (once) and builds the project in DIR.
+build() {
+    local dir=$1
+    shift
+    cmake -S "$SINEPAINT_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$dir" --parallel 2
+}

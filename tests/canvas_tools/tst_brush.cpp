@@ -1,0 +1,222 @@
+#include "canvas_tools/brush.h"
+#include "main_window/form1.h"
+#include "surface/picturebox.h"
+#include "testsupport.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+constexpr ColorValue kBackground = PictureSurface::kDefaultBackColor;
+constexpr ColorValue kBlack = RGB(0, 0, 0);
+} // namespace
+
+class TestBrush : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void brushSelectionCyclesTwoToTen_data();
+    void brushSelectionCyclesTwoToTen();
+    void movesWithoutTheLeftButtonAloneLeaveNoMark_data();
+    void movesWithoutTheLeftButtonAloneLeaveNoMark();
+    void beforeAnyPickADragPaintsBlackDiscsOfRadiusTwo();
+    void aDragPaintsOneDiscPerMoveInThePickedColour();
+    void modifierKeysMakeNoDifference_data();
+    void modifierKeysMakeNoDifference();
+    void aPressAloneLeavesNoMark();
+    void aDiscOverTheEdgeIsClipped();
+    void eightClicksShowTenAndTheNinthTwo();
+    void theIndicatorCoversTheEarlierNumber();
+    void paintingWorksWhileReplacementIsArmed();
+
+private:
+    // Presses the left button at canvas pixel `from`, moves through `path`, releases.
+    void drag(QPoint from, const QList<QPoint> &path);
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<Form1> form_;
+};
+
+void TestBrush::init()
+{
+    folder_ = std::make_unique<QTemporaryDir>();
+    form_ = makeForm(folder_->path());
+}
+
+void TestBrush::drag(QPoint from, const QList<QPoint> &path)
+{
+    PictureBox *canvas = form_->Picture1;
+    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, from.x(), from.y()));
+    for (const QPoint &to : path) {
+        QTest::mouseMove(canvas, boxPoint(canvas, to.x(), to.y()));
+    }
+    const QPoint end = path.isEmpty() ? from : path.last();
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, boxPoint(canvas, end.x(), end.y()));
+}
+
+void TestBrush::brushSelectionCyclesTwoToTen_data()
+{
+    QTest::addColumn<int>("radius");
+    QTest::addColumn<int>("next");
+    QTest::newRow("2 to 3") << 2 << 3;
+    QTest::newRow("9 to 10") << 9 << 10;
+    QTest::newRow("10 back to 2, never 11") << 10 << 2;
+}
+
+void TestBrush::brushSelectionCyclesTwoToTen()
+{
+    QFETCH(int, radius);
+    QFETCH(int, next);
+    QCOMPARE(nextBrushRadius(radius), next);
+}
+
+void TestBrush::movesWithoutTheLeftButtonAloneLeaveNoMark_data()
+{
+    QTest::addColumn<Qt::MouseButtons>("buttons");
+    QTest::newRow("no button") << Qt::MouseButtons();
+    QTest::newRow("right button") << Qt::MouseButtons(Qt::RightButton);
+    QTest::newRow("middle button") << Qt::MouseButtons(Qt::MiddleButton);
+    QTest::newRow("left and right together") << (Qt::LeftButton | Qt::RightButton);
+}
+
+void TestBrush::movesWithoutTheLeftButtonAloneLeaveNoMark()
+{
+    QFETCH(Qt::MouseButtons, buttons);
+    PictureBox *canvas = form_->Picture1;
+    const QImage before = canvas->surface().Image().copy();
+    for (int x = 50; x < 300; x += 10) {
+        sendMouse(canvas, QEvent::MouseMove, boxPoint(canvas, x, 100), Qt::NoButton, buttons);
+    }
+    QCOMPARE(canvas->surface().Image(), before);
+    // The fill is set solid by every move all the same.
+    QCOMPARE(canvas->surface().FillStyle, PictureSurface::kFillSolid);
+}
+
+void TestBrush::beforeAnyPickADragPaintsBlackDiscsOfRadiusTwo()
+{
+    drag({100, 100}, {{100, 100}, {120, 100}});
+    const QImage &canvas = form_->Picture1->surface().Image();
+    QCOMPARE(countPixels(canvas, kBlack), 2 * 13); // two discs of radius 2, 13 pixels each
+    QCOMPARE(form_->Picture1->surface().Point(120, 98), kBlack);
+    QCOMPARE(form_->Picture1->surface().Point(120, 97), kBackground);
+}
+
+void TestBrush::aDragPaintsOneDiscPerMoveInThePickedColour()
+{
+    QTest::mouseClick(form_->Picture2, Qt::LeftButton, {}, boxPoint(form_->Picture2, 300, 10));
+    const ColorValue picked = *form_->color;
+    form_->Command2->click(); // radius 3
+    form_->Command2->click(); // radius 4
+    const QList<QPoint> centres{{60, 60}, {90, 60}, {90, 200}, {524, 436}};
+    drag({10, 10}, centres);
+    const PictureSurface &canvas = form_->Picture1->surface();
+    for (int y = 0; y < 437; ++y) {
+        for (int x = 0; x < 525; ++x) {
+            bool inside = false;
+            for (const QPoint &c : centres) {
+                inside = inside || insideDisc(x, y, c.x(), c.y(), 4);
+            }
+            const ColorValue expected = inside ? picked : kBackground;
+            if (canvas.Point(float(x), float(y)) != expected) {
+                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is wrong").arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void TestBrush::modifierKeysMakeNoDifference_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Shift") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Alt") << Qt::KeyboardModifiers(Qt::AltModifier);
+}
+
+void TestBrush::modifierKeysMakeNoDifference()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    PictureBox *canvas = form_->Picture1;
+    sendMouse(canvas, QEvent::MouseMove, boxPoint(canvas, 40, 40), Qt::NoButton, Qt::LeftButton,
+              modifiers);
+    QCOMPARE(countPixels(canvas->surface().Image(), kBlack), 13);
+    QCOMPARE(canvas->surface().Point(40, 40), kBlack);
+}
+
+void TestBrush::aPressAloneLeavesNoMark()
+{
+    const QImage before = form_->Picture1->surface().Image().copy();
+    drag({200, 200}, {});
+    QCOMPARE(form_->Picture1->surface().Image(), before);
+}
+
+void TestBrush::aDiscOverTheEdgeIsClipped()
+{
+    PictureBox *canvas = form_->Picture1;
+    // With the button held the canvas follows the pointer past its edge.
+    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, 5, 5));
+    QTest::mouseMove(canvas, boxPoint(canvas, -1, 0));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, boxPoint(canvas, -1, 0));
+    int expected = 0;
+    for (int y = 0; y <= 2; ++y) {
+        for (int x = 0; x <= 2; ++x) {
+            expected += insideDisc(x, y, -1, 0, 2) ? 1 : 0;
+        }
+    }
+    QCOMPARE(countPixels(canvas->surface().Image(), kBlack), expected);
+}
+
+void TestBrush::eightClicksShowTenAndTheNinthTwo()
+{
+    for (int click = 0; click < 8; ++click) {
+        QTest::mouseClick(form_->Command2, Qt::LeftButton);
+    }
+    QCOMPARE(form_->mera, qint16(10));
+    QTest::mouseClick(form_->Command2, Qt::LeftButton);
+    QCOMPARE(form_->mera, qint16(2));
+    sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 50, 50),
+              Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(countPixels(form_->Picture1->surface().Image(), kBlack), 13);
+}
+
+void TestBrush::theIndicatorCoversTheEarlierNumber()
+{
+    // The indicator as it is drawn on a black window, showing only `radius`.
+    auto freshIndicator = [](int radius) {
+        PictureSurface window(QSize(831, 641));
+        window.setBackColor(kBlack);
+        drawBrushSizeIndicator(window, radius);
+        return window.Image().copy(800, 417, 31, 16);
+    };
+    const QImage shows2 = freshIndicator(2);
+    const QImage shows10 = freshIndicator(10);
+    QVERIFY(shows2 != shows10);
+    auto shown = [&] { return form_->windowSurface().Image().copy(800, 417, 31, 16); };
+    QCOMPARE(shown(), shows2); // from start-up on
+    for (int click = 0; click < 8; ++click) {
+        form_->Command2->click();
+    }
+    QCOMPARE(shown(), shows10);
+    form_->Command2->click();
+    // Nothing of the 10 is left inside the box: it was repainted before the 2.
+    QCOMPARE(shown(), shows2);
+    // The box is grey behind the digits, and the digits stand on it.
+    QCOMPARE(form_->windowSurface().Point(800, 417), RGB(200, 200, 200));
+    QCOMPARE(form_->windowSurface().Point(830, 432), RGB(200, 200, 200));
+    QCOMPARE(form_->windowSurface().Point(799, 432), kBlack);
+    QCOMPARE(form_->windowSurface().Point(800, 433), kBlack);
+    QVERIFY(countPixels(shows2, PictureSurface::kDefaultForeColor) > 5);
+}
+
+void TestBrush::paintingWorksWhileReplacementIsArmed()
+{
+    form_->Command4->click();
+    sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 70, 70),
+              Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(countPixels(form_->Picture1->surface().Image(), kBlack), 13);
+    QCOMPARE(form_->spremeni, qint16(1));
+}
+
+QTEST_MAIN(TestBrush)
+#include "tst_brush.moc"

@@ -1,0 +1,275 @@
+#include "surface/picturesurface.h"
+#include "testsupport.h"
+
+#include <QtTest>
+
+namespace {
+constexpr ColorValue kRed = RGB(255, 0, 0);
+constexpr ColorValue kBlue = RGB(0, 0, 255);
+constexpr ColorValue kGrey = PictureSurface::kDefaultBackColor;
+} // namespace
+
+class TestPictureSurface : public QObject {
+    Q_OBJECT
+
+private slots:
+    void colourValuesLayRedInTheLowByte_data();
+    void colourValuesLayRedInTheLowByte();
+    void pointsOutsideReadAsNoColourAndPSetThereChangesNothing_data();
+    void pointsOutsideReadAsNoColourAndPSetThereChangesNothing();
+    void pSetThenPointReturnsTheColour();
+    void verticalLineIncludesBothEndsAndIsClipped();
+    void slantedLineStepsOnePixelPerColumn();
+    void solidCircleCoversExactlyThePixelsWithinTheRadius_data();
+    void solidCircleCoversExactlyThePixelsWithinTheRadius();
+    void circleWithoutFillPaintsOnlyItsOutline();
+    void solidCircleTakesFillColourInsideAndLineColourOnTheOutline();
+    void circleOverTheEdgeIsClipped();
+    void clsFillsWithBackColourAndResetsThePrintPosition();
+    void printDrawsCrispTextAndMovesDownOneLine();
+    void printOfANumberDrawsItsDigits();
+    void changesAreReportedWithTheirRectangle();
+};
+
+void TestPictureSurface::colourValuesLayRedInTheLowByte_data()
+{
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<uint>("pixel");
+    QTest::newRow("black") << 0 << 0 << 0 << 0 << 0xff000000u;
+    QTest::newRow("pure red is the low byte") << 255 << 0 << 0 << 0x0000ff << 0xffff0000u;
+    QTest::newRow("pure blue is the third byte") << 0 << 0 << 255 << 0xff0000 << 0xff0000ffu;
+    QTest::newRow("panel grey") << 200 << 200 << 200 << 0xc8c8c8 << 0xffc8c8c8u;
+    QTest::newRow("mixed") << 1 << 2 << 3 << 0x030201 << 0xff010203u;
+}
+
+void TestPictureSurface::colourValuesLayRedInTheLowByte()
+{
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    QFETCH(int, value);
+    QFETCH(uint, pixel);
+    QCOMPARE(RGB(red, green, blue), value);
+    QCOMPARE(toQRgb(value), QRgb(pixel));
+    QCOMPARE(fromQRgb(pixel), value);
+}
+
+void TestPictureSurface::pointsOutsideReadAsNoColourAndPSetThereChangesNothing_data()
+{
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    QTest::newRow("left of the area") << -1.0f << 0.0f;
+    QTest::newRow("above the area") << 0.0f << -1.0f;
+    QTest::newRow("first column past the right edge") << 525.0f << 10.0f;
+    QTest::newRow("first row past the bottom") << 10.0f << 437.0f;
+    QTest::newRow("the far corner of the whole-canvas loops") << 529.0f << 441.0f;
+    QTest::newRow("very far away") << 1e30f << -1e30f;
+}
+
+void TestPictureSurface::pointsOutsideReadAsNoColourAndPSetThereChangesNothing()
+{
+    QFETCH(float, x);
+    QFETCH(float, y);
+    PictureSurface surface(QSize(525, 437));
+    const QImage before = surface.Image().copy();
+    QCOMPARE(surface.Point(x, y), kNoColor);
+    surface.PSet(x, y, kRed);
+    QCOMPARE(surface.Image(), before);
+}
+
+void TestPictureSurface::pSetThenPointReturnsTheColour()
+{
+    PictureSurface surface(QSize(525, 437));
+    surface.PSet(524, 436, kRed);
+    surface.PSet(0, 0, kBlue);
+    QCOMPARE(surface.Point(524, 436), kRed);
+    QCOMPARE(surface.Point(0, 0), kBlue);
+    QCOMPARE(surface.Point(1, 0), kGrey);
+    QCOMPARE(countPixels(surface.Image(), kGrey), 525 * 437 - 2);
+}
+
+void TestPictureSurface::verticalLineIncludesBothEndsAndIsClipped()
+{
+    PictureSurface surface(QSize(525, 29));
+    surface.Line(7, 0, 7, 33, kRed); // runs past the bottom of the area
+    surface.Line(9, 3, 9, 5, kBlue);
+    for (int y = 0; y < 29; ++y) {
+        QCOMPARE(surface.Point(7, float(y)), kRed);
+    }
+    QCOMPARE(surface.Point(9, 2), kGrey);
+    QCOMPARE(surface.Point(9, 3), kBlue);
+    QCOMPARE(surface.Point(9, 5), kBlue);
+    QCOMPARE(surface.Point(9, 6), kGrey);
+    QCOMPARE(countPixels(surface.Image(), kRed) + countPixels(surface.Image(), kBlue), 29 + 3);
+}
+
+void TestPictureSurface::slantedLineStepsOnePixelPerColumn()
+{
+    PictureSurface surface(QSize(20, 20));
+    surface.Line(2, 2, 12, 7, kRed);
+    QCOMPARE(countPixels(surface.Image(), kRed), 11);
+    QCOMPARE(surface.Point(2, 2), kRed);
+    QCOMPARE(surface.Point(12, 7), kRed);
+    // Backwards gives the same pixels.
+    PictureSurface reversed(QSize(20, 20));
+    reversed.Line(12, 7, 2, 2, kRed);
+    QCOMPARE(reversed.Image(), surface.Image());
+}
+
+void TestPictureSurface::solidCircleCoversExactlyThePixelsWithinTheRadius_data()
+{
+    QTest::addColumn<int>("radius");
+    QTest::newRow("radius 0 is one pixel") << 0;
+    QTest::newRow("radius 1") << 1;
+    QTest::newRow("smallest brush") << 2;
+    QTest::newRow("radius 5") << 5;
+    QTest::newRow("largest brush") << 10;
+    QTest::newRow("large circle") << 57;
+}
+
+void TestPictureSurface::solidCircleCoversExactlyThePixelsWithinTheRadius()
+{
+    QFETCH(int, radius);
+    PictureSurface surface(QSize(200, 200));
+    surface.FillStyle = PictureSurface::kFillSolid;
+    surface.FillColor = kRed;
+    surface.Circle(100, 90, float(radius), kRed);
+    for (int y = 0; y < 200; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            const ColorValue expected = insideDisc(x, y, 100, 90, radius) ? kRed : kGrey;
+            if (surface.Point(float(x), float(y)) != expected) {
+                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) is wrong").arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void TestPictureSurface::circleWithoutFillPaintsOnlyItsOutline()
+{
+    PictureSurface surface(QSize(40, 40));
+    surface.FillColor = kBlue; // not used while there is no fill
+    surface.Circle(20, 20, 6, kRed);
+    QCOMPARE(surface.Point(20, 20), kGrey);
+    QCOMPARE(surface.Point(26, 20), kRed);
+    QCOMPARE(surface.Point(20, 14), kRed);
+    QCOMPARE(surface.Point(25, 20), kGrey);
+    QCOMPARE(countPixels(surface.Image(), kBlue), 0);
+    // Every outline pixel lies in the disc and has a neighbour outside it.
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            if (surface.Point(float(x), float(y)) != kRed) {
+                continue;
+            }
+            QVERIFY(insideDisc(x, y, 20, 20, 6));
+            QVERIFY(!insideDisc(x - 1, y, 20, 20, 6) || !insideDisc(x + 1, y, 20, 20, 6) ||
+                    !insideDisc(x, y - 1, 20, 20, 6) || !insideDisc(x, y + 1, 20, 20, 6));
+        }
+    }
+}
+
+void TestPictureSurface::solidCircleTakesFillColourInsideAndLineColourOnTheOutline()
+{
+    PictureSurface surface(QSize(40, 40));
+    surface.FillStyle = PictureSurface::kFillSolid;
+    surface.FillColor = kBlue;
+    surface.Circle(20, 20, 6, kRed);
+    QCOMPARE(surface.Point(20, 20), kBlue);
+    QCOMPARE(surface.Point(26, 20), kRed);
+    QCOMPARE(countPixels(surface.Image(), kBlue) + countPixels(surface.Image(), kRed), 113);
+}
+
+void TestPictureSurface::circleOverTheEdgeIsClipped()
+{
+    PictureSurface surface(QSize(30, 30));
+    surface.FillStyle = PictureSurface::kFillSolid;
+    surface.FillColor = kRed;
+    surface.Circle(0, 29, 10, kRed);
+    int expected = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 30; ++x) {
+            expected += insideDisc(x, y, 0, 29, 10) ? 1 : 0;
+        }
+    }
+    QCOMPARE(countPixels(surface.Image(), kRed), expected);
+    surface.Circle(-50, -50, 10, kBlue); // wholly outside: nothing
+    QCOMPARE(countPixels(surface.Image(), kBlue), 0);
+}
+
+void TestPictureSurface::clsFillsWithBackColourAndResetsThePrintPosition()
+{
+    PictureSurface surface(QSize(30, 20));
+    surface.PSet(3, 3, kRed);
+    surface.CurrentX = 12;
+    surface.CurrentY = 7;
+    surface.Cls();
+    QCOMPARE(countPixels(surface.Image(), kGrey), 30 * 20);
+    QCOMPARE(surface.CurrentX, 0.0f);
+    QCOMPARE(surface.CurrentY, 0.0f);
+
+    surface.setBackColor(kBlue);
+    QCOMPARE(countPixels(surface.Image(), kBlue), 30 * 20);
+    surface.PSet(1, 1, kRed);
+    surface.Cls();
+    QCOMPARE(countPixels(surface.Image(), kBlue), 30 * 20);
+}
+
+void TestPictureSurface::printDrawsCrispTextAndMovesDownOneLine()
+{
+    PictureSurface surface(QSize(300, 60));
+    surface.CurrentX = 30;
+    surface.CurrentY = 10;
+    surface.Print(QStringLiteral("COMMAND BUTTONS"));
+    const QImage &image = surface.Image();
+    int ink = 0;
+    int leftmost = image.width();
+    int topmost = image.height();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const ColorValue c = surface.Point(float(x), float(y));
+            // No anti-aliasing: only the background and the text colour.
+            QVERIFY2(c == kGrey || c == PictureSurface::kDefaultForeColor,
+                     qPrintable(QString::number(c, 16)));
+            if (c != kGrey) {
+                ++ink;
+                leftmost = std::min(leftmost, x);
+                topmost = std::min(topmost, y);
+            }
+        }
+    }
+    QVERIFY(ink > 50);
+    QVERIFY(leftmost >= 30 && leftmost <= 33);
+    QVERIFY(topmost >= 10 && topmost <= 16);
+    QCOMPARE(surface.CurrentX, 0.0f);
+    const QFontMetrics metrics(surface.font, &image);
+    QCOMPARE(surface.CurrentY, float(10 + metrics.height()));
+}
+
+void TestPictureSurface::printOfANumberDrawsItsDigits()
+{
+    PictureSurface number(QSize(40, 20));
+    number.Print(10);
+    PictureSurface text(QSize(40, 20));
+    text.Print(QStringLiteral("10"));
+    QCOMPARE(number.Image(), text.Image());
+    QVERIFY(countPixels(number.Image(), PictureSurface::kDefaultForeColor) > 5);
+}
+
+void TestPictureSurface::changesAreReportedWithTheirRectangle()
+{
+    PictureSurface surface(QSize(100, 100));
+    QList<QRect> reported;
+    surface.setChangeListener([&](const QRect &changed) { reported.append(changed); });
+    surface.FillStyle = PictureSurface::kFillSolid;
+    surface.Circle(5, 50, 10, kRed);
+    surface.PSet(200, 200, kRed); // outside: no change, nothing reported
+    surface.Line(40, 10, 40, 20, kBlue);
+    QCOMPARE(reported.size(), 2);
+    QCOMPARE(reported[0], QRect(0, 40, 16, 21));
+    QCOMPARE(reported[1], QRect(40, 10, 1, 11));
+}
+
+QTEST_MAIN(TestPictureSurface)
+#include "tst_picturesurface.moc"
