@@ -103,8 +103,7 @@ void Form1::setTabOrder()
     const QWidget *const order[] = {Command1, Command3, Command7, Picture1, Picture2, Command2,
                                     Command4, Command5, Picture3, Command6, Command8, Command9};
     for (std::size_t i = 1; i < std::size(order); ++i) {
-        QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]),
-                             const_cast<QWidget *>(order[i]));
+        QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
     }
 }
 

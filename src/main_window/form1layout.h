@@ -13,7 +13,7 @@ inline constexpr QSize kRestoredClientSize{492, 356};
 inline constexpr QSize kLayoutSize{831, 641};
 
 // Outer geometry of each control: x, y, width, height.
-inline constexpr QRect kCommand5{104, 48, 529, 25}; // freehand banner
+inline constexpr QRect kCommand5{104, 48, 529, 25};  // freehand banner
 inline constexpr QRect kPicture1{104, 96, 529, 441}; // the canvas
 inline constexpr QRect kPicture3{96, 88, 529, 441};  // hidden copy of the canvas for saving
 inline constexpr QRect kPicture2{104, 560, 529, 33}; // the palette strip

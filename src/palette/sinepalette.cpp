@@ -32,8 +32,7 @@ PaletteWaves paletteWaves(const PaletteDraws &draws)
 {
     PaletteWaves waves{};
     for (int channel = 0; channel < 3; ++channel) {
-        waves[channel] =
-            channelWave(draws[channel], draws[3 + channel], draws[6 + channel]);
+        waves[channel] = channelWave(draws[channel], draws[3 + channel], draws[6 + channel]);
     }
     return waves;
 }

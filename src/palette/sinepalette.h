@@ -8,9 +8,9 @@ class PictureSurface;
 
 // The sine wave one colour channel follows along the strip.
 struct ChannelWave {
-    float base;    // scale of the period, a whole number 20..39
-    double phase;  // argument of the sine at column 0, in radians
-    float period;  // columns per radian, base..2*base
+    float base;   // scale of the period, a whole number 20..39
+    double phase; // argument of the sine at column 0, in radians
+    float period; // columns per radian, base..2*base
 };
 
 // The red, green and blue waves of one palette.

@@ -29,10 +29,10 @@ void putLittleEndian32(char *at, quint32 value)
 
 QByteArray encodeBitmap(const QImage &image)
 {
-    const QImage source = image.format() == QImage::Format_RGB32 ||
-                                  image.format() == QImage::Format_ARGB32
-                              ? image
-                              : image.convertToFormat(QImage::Format_RGB32);
+    const QImage source =
+        image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+            ? image
+            : image.convertToFormat(QImage::Format_RGB32);
     const int width = source.width();
     const int height = source.height();
     const int rowBytes = (width * 3 + 3) & ~3;

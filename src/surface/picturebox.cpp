@@ -8,8 +8,7 @@
 #include <cmath>
 
 PictureBox::PictureBox(const QRect &outerGeometry, QWidget *parent)
-    : QFrame(parent),
-      surface_(outerGeometry.size() - QSize(2 * kBorderWidth, 2 * kBorderWidth))
+    : QFrame(parent), surface_(outerGeometry.size() - QSize(2 * kBorderWidth, 2 * kBorderWidth))
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kBorderWidth);
@@ -50,8 +49,7 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
     // While a button is held the box has the mouse and follows it anywhere; otherwise it reports
     // moves over its drawable area only.
-    if (event->buttons() == Qt::NoButton &&
-        !contentsRect().contains(event->position().toPoint())) {
+    if (event->buttons() == Qt::NoButton && !contentsRect().contains(event->position().toPoint())) {
         return;
     }
     const QPointF at = drawablePosition(event);

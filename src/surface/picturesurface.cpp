@@ -49,8 +49,7 @@ qint64 discHalfWidth(qint64 radius, qint64 dy)
 
 } // namespace
 
-PictureSurface::PictureSurface(QSize drawableSize)
-    : image_(drawableSize, QImage::Format_RGB32)
+PictureSurface::PictureSurface(QSize drawableSize) : image_(drawableSize, QImage::Format_RGB32)
 {
     image_.fill(toQRgb(backColor_));
     font.setStyleStrategy(QFont::NoAntialias);

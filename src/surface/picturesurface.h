@@ -57,12 +57,12 @@ public:
     // Called with every changed rectangle, so a view can repaint just that part.
     void setChangeListener(std::function<void(const QRect &)> listener);
 
-    float CurrentX = 0; // CurrentX: where the next Print starts, across
-    float CurrentY = 0; // CurrentY: where the next Print starts, down
-    int FillStyle = kFillTransparent;            // FillStyle: kFillSolid fills circles
-    ColorValue FillColor = 0;                    // FillColor: inside colour of filled circles
-    ColorValue ForeColor = kDefaultForeColor;    // text colour of Print
-    QFont font;                                  // font of Print, never anti-aliased
+    float CurrentX = 0;                       // CurrentX: where the next Print starts, across
+    float CurrentY = 0;                       // CurrentY: where the next Print starts, down
+    int FillStyle = kFillTransparent;         // FillStyle: kFillSolid fills circles
+    ColorValue FillColor = 0;                 // FillColor: inside colour of filled circles
+    ColorValue ForeColor = kDefaultForeColor; // text colour of Print
+    QFont font;                               // font of Print, never anti-aliased
 
 private:
     void fillSpan(int y, int left, int right, QRgb pixel);

@@ -175,8 +175,8 @@ void TestBrush::eightClicksShowTenAndTheNinthTwo()
     QCOMPARE(form_->mera, qint16(10));
     QTest::mouseClick(form_->Command2, Qt::LeftButton);
     QCOMPARE(form_->mera, qint16(2));
-    sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 50, 50),
-              Qt::NoButton, Qt::LeftButton);
+    sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 50, 50), Qt::NoButton,
+              Qt::LeftButton);
     QCOMPARE(countPixels(form_->Picture1->surface().Image(), kBlack), 13);
 }
 
@@ -212,8 +212,8 @@ void TestBrush::theIndicatorCoversTheEarlierNumber()
 void TestBrush::paintingWorksWhileReplacementIsArmed()
 {
     form_->Command4->click();
-    sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 70, 70),
-              Qt::NoButton, Qt::LeftButton);
+    sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 70, 70), Qt::NoButton,
+              Qt::LeftButton);
     QCOMPARE(countPixels(form_->Picture1->surface().Image(), kBlack), 13);
     QCOMPARE(form_->spremeni, qint16(1));
 }

@@ -129,10 +129,9 @@ void TestForm1::theStartUpPaletteIsTheFirstOfTheRun()
 void TestForm1::tabOrderRunsAsLaidOutAndChangePaletteHasTheFocus()
 {
     QTRY_COMPARE(QApplication::focusWidget(), form_->Command1);
-    const QList<QWidget *> order{form_->Command1, form_->Command3, form_->Command7,
-                                 form_->Picture1, form_->Picture2, form_->Command2,
-                                 form_->Command4, form_->Command5, form_->Command6,
-                                 form_->Command8, form_->Command9};
+    const QList<QWidget *> order{form_->Command1, form_->Command3, form_->Command7, form_->Picture1,
+                                 form_->Picture2, form_->Command2, form_->Command4, form_->Command5,
+                                 form_->Command6, form_->Command8, form_->Command9};
     // Tab walks through the visible controls in this order and comes round again.
     for (qsizetype i = 1; i <= order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

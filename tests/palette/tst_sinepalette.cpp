@@ -99,8 +99,8 @@ void TestSinePalette::theLargestPeriodDrawDoublesEveryBase()
 {
     for (int base = 20; base <= 39; ++base) {
         const float baseDraw = drawForBase(base);
-        const PaletteWaves waves = paletteWaves(
-            {baseDraw, baseDraw, baseDraw, 0, 0, 0, kLargest, kLargest, kLargest});
+        const PaletteWaves waves =
+            paletteWaves({baseDraw, baseDraw, baseDraw, 0, 0, 0, kLargest, kLargest, kLargest});
         QCOMPARE(waves[0].base, float(base));
         QCOMPARE(waves[0].period, float(2 * base));
     }
@@ -219,8 +219,9 @@ void TestSinePalette::aNewPaletteCoversTheOldOneCompletely()
     drawPaletteStrip(strip, paletteWaves(PaletteDraws{}));
     const QImage first = strip.Image().copy();
     drawPaletteStrip(strip, paletteWaves({0.9f, 0.8f, 0.7f, 0.6f, 0.5f, 0.4f, 0.3f, 0.2f, 0.1f}));
-    QCOMPARE(strip.Point(524, 28), paletteColumnColor(
-        paletteWaves({0.9f, 0.8f, 0.7f, 0.6f, 0.5f, 0.4f, 0.3f, 0.2f, 0.1f}), 524));
+    QCOMPARE(strip.Point(524, 28),
+             paletteColumnColor(
+                 paletteWaves({0.9f, 0.8f, 0.7f, 0.6f, 0.5f, 0.4f, 0.3f, 0.2f, 0.1f}), 524));
     int sameColumns = 0;
     for (int x = 0; x < 525; ++x) {
         sameColumns += strip.Image().pixel(x, 0) == first.pixel(x, 0) ? 1 : 0;

@@ -47,8 +47,7 @@ void TestPictureBox::buttonsAndModifiersBecomeBitMasks_data()
     QTest::newRow("right") << Qt::MouseButtons(Qt::RightButton) << 2;
     QTest::newRow("middle") << Qt::MouseButtons(Qt::MiddleButton) << 4;
     QTest::newRow("left and right") << (Qt::LeftButton | Qt::RightButton) << 3;
-    QTest::newRow("back button is not one of the three") << Qt::MouseButtons(Qt::BackButton)
-                                                         << 0;
+    QTest::newRow("back button is not one of the three") << Qt::MouseButtons(Qt::BackButton) << 0;
 }
 
 void TestPictureBox::buttonsAndModifiersBecomeBitMasks()
