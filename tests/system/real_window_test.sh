@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X window: a virtual display, a window manager, and real
+# mouse input. Usage: real_window_test.sh PATH_TO_SINEPAINT (KEEP=1 keeps its folder and logs)
+set -euo pipefail
+
+program=$1
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    if [ -n "${KEEP:-}" ]; then
+        echo "kept $work" >&2
+    else
+        rm -rf "$work"
+    fi
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Waits up to 20 seconds for a command to succeed.
+wait_for() {
+    local tries=0
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ $tries -lt 200 ] || fail "timed out waiting for: $*"
+        sleep 0.1
+    done
+}
+
+# A virtual display with a window manager, as on a desktop.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+wait_for test -s "$work/display"
+export DISPLAY=":$(cat "$work/display")"
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+
+# The program with a home of its own, so its pictures land in $work/home/Pictures.
+mkdir -p "$work/home"
+HOME="$work/home" QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=($program_pid)
+wait_for xdotool search --onlyvisible --name '^form1$'
+window=$(xdotool search --onlyvisible --name '^form1$' | head -n 1)
+sleep 1 # let the window manager settle the maximised size
+
+# The window is maximised.
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_VERT || fail "not maximised"
+xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ || fail "not maximised"
+# Where the client area lies on the screen, and how wide it is.
+info=$(xwininfo -id "$window")
+left=$(echo "$info" | sed -n 's/.*Absolute upper-left X: *//p')
+top=$(echo "$info" | sed -n 's/.*Absolute upper-left Y: *//p')
+width=$(echo "$info" | sed -n 's/.*Width: *//p')
+[ "$width" -ge 1200 ] || fail "the maximised window is only $width pixels wide"
+
+# pixel X Y: the colour on screen at client position (X, Y), as "r,g,b".
+pixel() {
+    import -window root -crop "1x1+$((left + $1))+$((top + $2))" -depth 8 txt:- 2>/dev/null |
+        sed -n 2p | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+click_at() {
+    xdotool mousemove --sync $((left + $1)) $((top + $2)) click "${3:-1}"
+    sleep 0.2
+}
+
+# The background is black.
+[ "$(pixel 20 20)" = "0,0,0" ] || fail "background at (20, 20) is $(pixel 20 20)"
+[ "$(pixel 900 700)" = "0,0,0" ] || fail "background at (900, 700) is $(pixel 900 700)"
+
+# Canvas pixel (x, y) lies at client (106 + x, 98 + y); strip pixel at (106 + x, 562 + y).
+canvas_x=106
+canvas_y=98
+
+# Pick a colour from the strip and drag a stroke across the canvas.
+click_at $((106 + 100)) $((562 + 10))
+first=$(pixel $((106 + 100)) $((562 + 10)))
+xdotool mousemove --sync $((left + canvas_x + 50)) $((top + canvas_y + 50)) mousedown 1
+for step in $(seq 0 40); do
+    xdotool mousemove --sync $((left + canvas_x + 50 + step * 5)) $((top + canvas_y + 50 + step * 3))
+done
+xdotool mouseup 1
+sleep 0.3
+[ "$(pixel $((canvas_x + 150)) $((canvas_y + 110)))" = "$first" ] || { import -window root "$work/stroke.png"; fail "the stroke is not in the picked colour $first but $(pixel $((canvas_x + 150)) $((canvas_y + 110)))"; }
+
+# Pick another colour, arm "change color" and press on the stroke: the stroke takes it.
+click_at $((106 + 400)) $((562 + 10))
+second=$(pixel $((106 + 400)) $((562 + 10)))
+[ "$second" != "$first" ] || fail "the strip shows the same colour at columns 100 and 400"
+click_at $((672 + 50)) $((384 + 8))
+click_at $((canvas_x + 150)) $((canvas_y + 110))
+sleep 0.3
+[ "$(pixel $((canvas_x + 55)) $((canvas_y + 53)))" = "$second" ] || fail "the stroke was not recoloured"
+
+# Help, then save.
+click_at $((672 + 24)) $((480 + 8))
+[ "$(pixel $((canvas_x + 25)) $((canvas_y + 25)))" = "200,200,200" ] || fail "no help panel"
+click_at $((672 + 50)) $((448 + 8))
+wait_for sh -c "ls '$work/home/Pictures/'T*.jpg"
+saved=$(ls "$work/home/Pictures/"T*.jpg | head -n 1)
+[ "$(head -c 2 "$saved")" = "BM" ] || fail "the saved file is not a bitmap"
+
+# The saved file is the canvas on screen, pixel for pixel.
+same_as_saved() {
+    import -window root -crop "525x437+$((left + canvas_x))+$((top + canvas_y))" "$work/canvas.png"
+    local differing
+    differing=$(compare -metric AE "bmp:$saved" "$work/canvas.png" null: 2>&1 || true)
+    [ "$differing" = "0" ]
+}
+same_as_saved || fail "the saved picture differs from the canvas on screen"
+
+# Cover the canvas with another window, take it away: the canvas comes back.
+xmessage -geometry "500x400+$((left + 120))+$((top + 110))" "covering the canvas" &
+cover=$!
+pids+=($cover)
+wait_for xdotool search --onlyvisible --class Xmessage
+sleep 0.5
+same_as_saved && fail "the covering window did not cover the canvas"
+kill $cover
+sleep 0.5
+wait_for same_as_saved
+
+# "exit" ends the program with status 0.
+click_at $((728 + 24)) $((480 + 8))
+status=0
+wait $program_pid || status=$?
+[ $status -eq 0 ] || fail "the program ended with status $status"
+echo "real window: maximised, black, pick, stroke, recolour, help, save, cover and exit all fine"
