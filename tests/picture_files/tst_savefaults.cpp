@@ -1,0 +1,139 @@
+#include "main_window/form1.h"
+#include "surface/picturebox.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Saves that meet a broken file system: the window reports each failure and goes on with its
+// drawing, and an earlier good picture is never damaged.
+class TestSaveFaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void aVanishedFolderIsMadeAgain();
+    void aFolderThatCannotBeMadeAgainIsReported();
+    void aFullDiskIsReportedAndKeepsTheEarlierPicture();
+
+private:
+    void stroke(int y);
+    QMessageBox *message() const { return form_->findChild<QMessageBox *>(); }
+    // Checks the failure was reported and that the window goes on as it was.
+    void expectReportedFailure(const QString &reasonPart);
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<Form1> form_;
+    QString mounted_;
+};
+
+void TestSaveFaults::init()
+{
+    folder_ = std::make_unique<QTemporaryDir>();
+}
+
+void TestSaveFaults::cleanup()
+{
+    form_.reset();
+    if (!mounted_.isEmpty()) {
+        QProcess::execute(QStringLiteral("umount"), {mounted_});
+        mounted_.clear();
+    }
+}
+
+void TestSaveFaults::stroke(int y)
+{
+    PictureBox *canvas = form_->Picture1;
+    QTest::mouseClick(form_->Picture2, Qt::LeftButton, {}, boxPoint(form_->Picture2, y, 5));
+    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, 10, y));
+    for (int x = 10; x < 500; x += 7) {
+        QTest::mouseMove(canvas, boxPoint(canvas, x, y));
+    }
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, boxPoint(canvas, 500, y));
+}
+
+void TestSaveFaults::expectReportedFailure(const QString &reasonPart)
+{
+    const QImage canvas = form_->Picture1->surface().Image().copy();
+    const QString name = form_->imeslike;
+    form_->Command6->click();
+    QMessageBox *box = message();
+    QVERIFY(box);
+    QVERIFY2(box->text().contains(reasonPart, Qt::CaseInsensitive), qPrintable(box->text()));
+    QVERIFY(form_->isVisible());
+    QCOMPARE(form_->Picture1->surface().Image(), canvas);
+    QCOMPARE(form_->imeslike, name);
+    box->close();
+    QCoreApplication::processEvents();
+}
+
+void TestSaveFaults::aVanishedFolderIsMadeAgain()
+{
+    const QString pictures = folder_->filePath(QStringLiteral("Pictures"));
+    form_ = makeForm(pictures);
+    stroke(100);
+    form_->Command6->click();
+    QVERIFY(QDir(pictures).removeRecursively());
+    stroke(200);
+    form_->Command6->click();
+    QVERIFY(!message());
+    const QImage saved(form_->picturePath(), "BMP");
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), form_->Picture1->surface().Image());
+}
+
+void TestSaveFaults::aFolderThatCannotBeMadeAgainIsReported()
+{
+    const QString parent = folder_->filePath(QStringLiteral("home"));
+    form_ = makeForm(parent + QStringLiteral("/Pictures"));
+    stroke(100);
+    form_->Command6->click();
+    QVERIFY(!message());
+    // The folder goes, and a plain file takes its parent's place.
+    QVERIFY(QDir(parent).removeRecursively());
+    QFile blocker(parent);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    stroke(200);
+    expectReportedFailure(QStringLiteral("could not be created"));
+    // Once the way is clear again, the same drawing saves.
+    QVERIFY(QFile::remove(parent));
+    form_->Command6->click();
+    QVERIFY(!message());
+    const QImage saved(form_->picturePath(), "BMP");
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), form_->Picture1->surface().Image());
+}
+
+void TestSaveFaults::aFullDiskIsReportedAndKeepsTheEarlierPicture()
+{
+    // A file system with room for one picture (689 KB) and not for a second.
+    const QString small = folder_->filePath(QStringLiteral("small"));
+    QVERIFY(QDir().mkpath(small));
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           QStringLiteral("size=1m"), QStringLiteral("tmpfs"), small}) != 0) {
+        QSKIP("a small file system can only be mounted by root");
+    }
+    mounted_ = small;
+    form_ = makeForm(small);
+    stroke(100);
+    form_->Command6->click();
+    QVERIFY(!message());
+    const QString path = form_->picturePath();
+    const QImage good = QImage(path, "BMP").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(good, form_->Picture1->surface().Image());
+
+    stroke(300);
+    expectReportedFailure(QStringLiteral("space"));
+    QCOMPARE(QImage(path, "BMP").convertToFormat(QImage::Format_RGB32), good);
+    QCOMPARE(QDir(small).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QFileInfo(path).fileName()});
+}
+
+QTEST_MAIN(TestSaveFaults)
+#include "tst_savefaults.moc"
