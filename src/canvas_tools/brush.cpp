@@ -24,6 +24,7 @@ int nextBrushRadius(int radius)
 
 void drawBrushSizeIndicator(PictureSurface &window, int radius)
 {
+    const PictureSurface::ChangeBatch oneRepaint(window);
     for (int x = kBoxLeft; x <= kBoxRight; ++x) {
         window.Line(float(x), kBoxTop, float(x), kBoxBottom, kBoxColor);
     }

@@ -8,6 +8,7 @@ constexpr ColorValue kPanelColor = RGB(200, 200, 200);
 
 void drawHelpOverlay(PictureSurface &canvas)
 {
+    const PictureSurface::ChangeBatch oneRepaint(canvas);
     // The panel is laid down column by column.
     for (int x = kHelpPanelLeft; x <= kHelpPanelRight; ++x) {
         canvas.Line(float(x), kHelpPanelTop, float(x), kHelpPanelBottom, kPanelColor);

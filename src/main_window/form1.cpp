@@ -238,7 +238,7 @@ void Form1::SaveToDisk()
         return copy.rect();
     });
     const QString path = picturePath();
-    if (const auto failure = SavePicture(Picture3->surface().Image(), path)) {
+    if (const auto failure = pictureWriter_.SavePicture(Picture3->surface().Image(), path)) {
         reportSaveFailure(path, *failure);
     }
 }

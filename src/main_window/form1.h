@@ -1,6 +1,7 @@
 #pragma once
 
 #include "palette/paletterandom.h"
+#include "picture_files/bitmapwriter.h"
 #include "surface/colorvalue.h"
 #include "surface/picturesurface.h"
 
@@ -94,4 +95,5 @@ private:
     QString saveFolder_;
     PaletteRandom random_; // the run's one generator, used only by the palette
     PictureSurface windowSurface_;
+    BitmapWriter pictureWriter_; // writes the saved pictures
 };

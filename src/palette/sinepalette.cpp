@@ -61,6 +61,7 @@ ColorValue paletteColumnColor(const PaletteWaves &waves, int x)
 
 void drawPaletteStrip(PictureSurface &strip, const PaletteWaves &waves)
 {
+    const PictureSurface::ChangeBatch oneRepaint(strip);
     for (int x = 0; x < kPaletteColumns; ++x) {
         strip.Line(float(x), 0, float(x), kPaletteLineBottom, paletteColumnColor(waves, x));
     }

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -68,7 +70,16 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue col
         }
     };
     // Step along the longer axis, one pixel per step, and only over the part inside the image.
-    if (std::abs(xb - xa) >= std::abs(yb - ya)) {
+    if (xa == xb && ya != yb) {
+        // A vertical line, the one the program draws most: straight down one column.
+        if (xa >= 0 && xa < width) {
+            const qint64 top = std::max<qint64>(std::min(ya, yb), 0);
+            const qint64 bottom = std::min(std::max(ya, yb), height - 1);
+            for (qint64 y = top; y <= bottom; ++y) {
+                reinterpret_cast<QRgb *>(bits + y * stride)[xa] = pixel;
+            }
+        }
+    } else if (std::abs(xb - xa) >= std::abs(yb - ya)) {
         if (xa > xb) {
             std::swap(xa, xb);
             std::swap(ya, yb);
@@ -112,22 +123,37 @@ void PictureSurface::Circle(float x, float y, float radius, ColorValue colour)
         cy - r >= image_.height()) {
         return;
     }
+    // Half the width of every row of the disc, with a row of -1 beyond each end.
+    constexpr qint64 kSmallRadius = 64;
+    qint64 smallRows[2 * kSmallRadius + 3];
+    std::vector<qint64> largeRows;
+    qint64 *halfWidths = smallRows;
+    if (r > kSmallRadius) {
+        largeRows.resize(std::size_t(2 * r + 3));
+        halfWidths = largeRows.data();
+    }
+    halfWidths[0] = halfWidths[2 * r + 2] = -1;
+    for (qint64 dy = -r; dy <= r; ++dy) {
+        halfWidths[dy + r + 1] = discHalfWidth(r, dy);
+    }
+
     const QRgb outline = toQRgb(colour);
     const QRgb inside = toQRgb(FillColor);
-    for (qint64 dy = -r; dy <= r; ++dy) {
-        const qint64 row = cy + dy;
-        if (row < 0 || row >= image_.height()) {
-            continue;
-        }
-        const qint64 half = discHalfWidth(r, dy);
+    const qint64 firstRow = std::max<qint64>(-r, -cy);
+    const qint64 lastRow = std::min<qint64>(r, image_.height() - 1 - cy);
+    for (qint64 dy = firstRow; dy <= lastRow; ++dy) {
+        const int row = int(cy + dy);
+        const qint64 *widths = halfWidths + dy + r + 1;
+        const qint64 half = widths[0];
         if (FillStyle == kFillSolid) {
-            fillSpan(int(row), int(cx - half), int(cx + half), inside);
+            fillSpan(row, int(cx - half), int(cx + half), inside);
         }
         // A pixel is on the outline when a neighbour in its row or column is outside the disc.
-        const qint64 innerHalf = std::min(discHalfWidth(r, dy - 1), discHalfWidth(r, dy + 1));
-        const qint64 edge = std::min(half, innerHalf + 1);
-        fillSpan(int(row), int(cx - half), int(cx - edge), outline);
-        fillSpan(int(row), int(cx + edge), int(cx + half), outline);
+        const qint64 edge = std::min(half, std::min(widths[-1], widths[1]) + 1);
+        if (FillStyle != kFillSolid || inside != outline) {
+            fillSpan(row, int(cx - half), int(cx - edge), outline);
+            fillSpan(row, int(cx + edge), int(cx + half), outline);
+        }
     }
     notify(QRect(int(cx - r), int(cy - r), int(2 * r + 1), int(2 * r + 1)) & image_.rect());
 }
@@ -197,7 +223,22 @@ void PictureSurface::setChangeListener(std::function<void(const QRect &)> listen
 
 void PictureSurface::notify(const QRect &changed)
 {
-    if (changeListener_ && !changed.isEmpty()) {
+    if (batchDepth_ > 0) {
+        batchedChanges_ |= changed;
+    } else if (changeListener_ && !changed.isEmpty()) {
         changeListener_(changed);
+    }
+}
+
+PictureSurface::ChangeBatch::ChangeBatch(PictureSurface &surface) : surface_(surface)
+{
+    ++surface_.batchDepth_;
+}
+
+PictureSurface::ChangeBatch::~ChangeBatch()
+{
+    if (--surface_.batchDepth_ == 0) {
+        const QRect changed = std::exchange(surface_.batchedChanges_, QRect());
+        surface_.notify(changed);
     }
 }

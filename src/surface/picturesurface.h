@@ -57,6 +57,19 @@ public:
     // Called with every changed rectangle, so a view can repaint just that part.
     void setChangeListener(std::function<void(const QRect &)> listener);
 
+    // While a ChangeBatch lives, the changes of many operations are gathered and reported
+    // once, as one rectangle, when it ends: a drawing of hundreds of lines asks for one repaint.
+    class ChangeBatch {
+    public:
+        explicit ChangeBatch(PictureSurface &surface);
+        ~ChangeBatch();
+        ChangeBatch(const ChangeBatch &) = delete;
+        ChangeBatch &operator=(const ChangeBatch &) = delete;
+
+    private:
+        PictureSurface &surface_;
+    };
+
     float CurrentX = 0;                       // CurrentX: where the next Print starts, across
     float CurrentY = 0;                       // CurrentY: where the next Print starts, down
     int FillStyle = kFillTransparent;         // FillStyle: kFillSolid fills circles
@@ -71,4 +84,6 @@ private:
     QImage image_;
     ColorValue backColor_ = kDefaultBackColor;
     std::function<void(const QRect &)> changeListener_;
+    int batchDepth_ = 0;
+    QRect batchedChanges_;
 };

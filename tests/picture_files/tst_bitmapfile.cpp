@@ -1,4 +1,5 @@
 #include "picture_files/bitmapfile.h"
+#include "picture_files/bitmapwriter.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -39,6 +40,7 @@ class TestBitmapFile : public QObject {
 private slots:
     void theHeaderDescribesAnUncompressedBottomUpBitmap_data();
     void theHeaderDescribesAnUncompressedBottomUpBitmap();
+    void everyWidthReadsBackPixelForPixel();
     void theBottomRowComesFirstInBlueGreenRedOrder();
     void savedPicturesReadBackPixelForPixel();
     void savingReplacesAnEarlierFileOfTheSameName();
@@ -56,6 +58,7 @@ void TestBitmapFile::theHeaderDescribesAnUncompressedBottomUpBitmap_data()
     QTest::newRow("the canvas: 1575 bytes a row, padded to 1576") << 525 << 437 << 1576;
     QTest::newRow("rows that need no padding") << 4 << 3 << 12;
     QTest::newRow("one pixel") << 1 << 1 << 4;
+    QTest::newRow("13 wide: four at a time, then single pixels") << 13 << 5 << 40;
 }
 
 void TestBitmapFile::theHeaderDescribesAnUncompressedBottomUpBitmap()
@@ -79,6 +82,16 @@ void TestBitmapFile::theHeaderDescribesAnUncompressedBottomUpBitmap()
     QVERIFY(!file.startsWith("\xff\xd8"));
 }
 
+void TestBitmapFile::everyWidthReadsBackPixelForPixel()
+{
+    for (int width = 1; width <= 24; ++width) {
+        const QImage picture = patterned(width, 3);
+        QImage read;
+        QVERIFY(read.loadFromData(encodeBitmap(picture), "BMP"));
+        QCOMPARE(read.convertToFormat(QImage::Format_RGB32), picture);
+    }
+}
+
 void TestBitmapFile::theBottomRowComesFirstInBlueGreenRedOrder()
 {
     QImage image(2, 2, QImage::Format_RGB32);
@@ -95,7 +108,7 @@ void TestBitmapFile::savedPicturesReadBackPixelForPixel()
     QTemporaryDir folder;
     const QImage picture = patterned(525, 437);
     const QString path = folder.filePath(QStringLiteral("T20270305210407.jpg"));
-    QCOMPARE(SavePicture(picture, path), std::nullopt);
+    QCOMPARE(BitmapWriter().SavePicture(picture, path), std::nullopt);
     QImage read(path, "BMP");
     QCOMPARE(read.size(), picture.size());
     QCOMPARE(read.convertToFormat(QImage::Format_RGB32), picture);
@@ -107,8 +120,8 @@ void TestBitmapFile::savingReplacesAnEarlierFileOfTheSameName()
     const QString path = folder.filePath(QStringLiteral("T1.jpg"));
     QImage first(10, 10, QImage::Format_RGB32);
     first.fill(qRgb(1, 1, 1));
-    QCOMPARE(SavePicture(first, path), std::nullopt);
-    QCOMPARE(SavePicture(patterned(10, 10), path), std::nullopt);
+    QCOMPARE(BitmapWriter().SavePicture(first, path), std::nullopt);
+    QCOMPARE(BitmapWriter().SavePicture(patterned(10, 10), path), std::nullopt);
     QCOMPARE(QImage(path, "BMP").convertToFormat(QImage::Format_RGB32), patterned(10, 10));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"T1.jpg"});
 }
@@ -134,7 +147,7 @@ void TestBitmapFile::failuresAreReportedAndLeaveNothingBehind()
         path = folder.filePath(QStringLiteral("T1.jpg"));
     }
     const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
-    const auto failure = SavePicture(patterned(5, 5), path);
+    const auto failure = BitmapWriter().SavePicture(patterned(5, 5), path);
     QVERIFY(failure.has_value());
     QVERIFY(!failure->isEmpty());
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
@@ -144,7 +157,7 @@ void TestBitmapFile::missingFoldersAreCreated()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("new/deeper/T1.jpg"));
-    QCOMPARE(SavePicture(patterned(3, 3), path), std::nullopt);
+    QCOMPARE(BitmapWriter().SavePicture(patterned(3, 3), path), std::nullopt);
     QVERIFY(QFile::exists(path));
 }
 

@@ -1,0 +1,109 @@
+// Colour replacement and the brush: the canvas work a user waits for.
+#include "benchcases.h"
+#include "canvas_tools/colourreplacement.h"
+#include "main_window/form1.h"
+#include "surface/picturebox.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <utility>
+
+namespace {
+
+constexpr ColorValue kA = RGB(10, 20, 30);
+constexpr ColorValue kB = RGB(200, 100, 50);
+constexpr ColorValue kC = RGB(1, 2, 3);
+
+// A canvas whose pixels alternate between two colours: half of them match either one.
+void fillHalfAndHalf(PictureSurface &surface)
+{
+    for (int y = 0; y < kCanvasSize.height(); ++y) {
+        for (int x = 0; x < kCanvasSize.width(); ++x) {
+            surface.PSet(float(x), float(y), (x + y) % 2 ? kA : kB);
+        }
+    }
+}
+
+// The baseline of the replacement: copying the canvas's bytes once.
+void MemcpyCanvas(benchmark::State &state)
+{
+    const QImage source(kCanvasSize, QImage::Format_RGB32);
+    QImage target(kCanvasSize, QImage::Format_RGB32);
+    auto step = [&] {
+        std::memcpy(target.bits(), source.constBits(), std::size_t(source.sizeInBytes()));
+        benchmark::ClobberMemory();
+    };
+    warmUp(step);
+    for (auto _ : state) {
+        step();
+    }
+}
+BENCHMARK(MemcpyCanvas)->UseRealTime();
+
+// ReplaceColor as the window does it: one pass over the canvas image, half the pixels match.
+void ReplaceColorOnePass(benchmark::State &state)
+{
+    PictureSurface canvas(kCanvasSize);
+    fillHalfAndHalf(canvas);
+    ColorValue from = kA, to = kC;
+    auto step = [&] {
+        canvas.edit([&](QImage &image) { return replaceColour(image, toQRgb(from), toQRgb(to)); });
+        std::swap(from, to);
+        benchmark::ClobberMemory();
+    };
+    warmUp(step);
+    for (auto _ : state) {
+        step();
+    }
+}
+BENCHMARK(ReplaceColorOnePass)->UseRealTime();
+
+// The same replacement read and written point by point, for reference.
+void ReplaceColorPointByPoint(benchmark::State &state)
+{
+    PictureSurface canvas(kCanvasSize);
+    fillHalfAndHalf(canvas);
+    ColorValue from = kA, to = kC;
+    auto step = [&] {
+        for (int x = 0; x <= 529; ++x) {
+            for (int y = 0; y <= 441; ++y) {
+                if (canvas.Point(float(x), float(y)) == from) {
+                    canvas.PSet(float(x), float(y), to);
+                }
+            }
+        }
+        std::swap(from, to);
+        benchmark::ClobberMemory();
+    };
+    warmUp(step);
+    for (auto _ : state) {
+        step();
+    }
+}
+BENCHMARK(ReplaceColorPointByPoint)->UseRealTime();
+
+// One disc of radius 10 as a drag paints it, with the canvas's request to repaint it.
+void BrushStampRadius10(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    Form1 form(&QDateTime::currentDateTime, folder.path());
+    PictureSurface &canvas = form.Picture1->surface();
+    int stamp = 0;
+    auto step = [&] {
+        canvas.FillStyle = PictureSurface::kFillSolid;
+        canvas.FillColor = kB;
+        canvas.Circle(float(100 + (stamp & 15) * 5), 200, 10, kB);
+        ++stamp;
+    };
+    warmUp(step);
+    for (auto _ : state) {
+        step();
+    }
+}
+BENCHMARK(BrushStampRadius10)->UseRealTime();
+
+} // namespace

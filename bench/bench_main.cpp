@@ -1,0 +1,103 @@
+// Runs the benchmarks offscreen and prints one table: each case's median time and its ratio
+// to a baseline measured in the same run, against its target.
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+// What each case is held to: a ratio to a baseline case, or a time of its own.
+struct Target {
+    const char *name;
+    const char *baseline; // nullptr: no baseline, the limit is in microseconds
+    double limit;         // the largest ratio, or the largest time in microseconds
+    bool reference;       // shown for comparison only, with no target to hold
+};
+
+constexpr Target kTargets[] = {
+    {"ReplaceColorOnePass", "MemcpyCanvas", 2.0, false},
+    {"ReplaceColorPointByPoint", "MemcpyCanvas", 0, true},
+    {"SaveClick", "SaveFileOfTheSameSize", 1.2, false},
+    {"CopyAndEncode", "MemcpyCanvas", 0, true},
+    {"BrushStampRadius10", nullptr, 2.0, false},
+    {"NewPalette", nullptr, 50.0, false},
+    {"OpenForm1", "OpenPlainWidgets", 1.5, false},
+};
+
+// Keeps each case's median real time, in seconds, as the runs come in.
+class MedianCollector : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
+                medians[run.run_name.function_name] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    std::map<std::string, double> medians;
+};
+
+void printTable(const std::map<std::string, double> &medians)
+{
+    std::printf("\n%-26s %12s  %-24s %12s %7s %8s  %s\n", "case", "median", "baseline",
+                "its median", "ratio", "target", "holds");
+    for (const Target &target : kTargets) {
+        const auto found = medians.find(target.name);
+        if (found == medians.end()) {
+            continue;
+        }
+        const double micros = found->second * 1e6;
+        if (target.baseline == nullptr) {
+            std::printf("%-26s %9.2f us  %-24s %12s %7s %5.1f us  %s\n", target.name, micros, "-",
+                        "-", "-", target.limit, micros <= target.limit ? "yes" : "NO");
+            continue;
+        }
+        const auto base = medians.find(target.baseline);
+        if (base == medians.end()) {
+            continue;
+        }
+        const double ratio = found->second / base->second;
+        if (target.reference) {
+            std::printf("%-26s %9.2f us  %-24s %9.2f us %7.2f %8s  %s\n", target.name, micros,
+                        target.baseline, base->second * 1e6, ratio, "-", "reference");
+        } else {
+            std::printf("%-26s %9.2f us  %-24s %9.2f us %7.2f %6.1fx  %s\n", target.name, micros,
+                        target.baseline, base->second * 1e6, ratio, target.limit,
+                        ratio <= target.limit ? "yes" : "NO");
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+
+    // Medians over repetitions, unless told otherwise.
+    std::vector<char *> arguments(argv, argv + argc);
+    std::string repetitions = "--benchmark_repetitions=7";
+    std::string aggregatesOnly = "--benchmark_report_aggregates_only=true";
+    arguments.push_back(repetitions.data());
+    arguments.push_back(aggregatesOnly.data());
+    int count = int(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+
+    MedianCollector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    benchmark::Shutdown();
+    printTable(collector.medians);
+    return 0;
+}
