@@ -111,8 +111,7 @@ void Form1::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(windowSurface_.BackColor()));
-    const QRect drawn = event->rect() & windowSurface_.Image().rect();
-    painter.drawImage(drawn.topLeft(), windowSurface_.Image(), drawn);
+    windowSurface_.paint(painter, event->rect().topLeft(), event->rect());
 }
 
 void Form1::Form_Load()
@@ -232,11 +231,7 @@ void Form1::NewPictureName()
 
 void Form1::SaveToDisk()
 {
-    const QImage &canvas = Picture1->surface().Image();
-    Picture3->surface().edit([&](QImage &copy) {
-        copy = canvas; // shares the pixels until either side is drawn on
-        return copy.rect();
-    });
+    Picture3->surface().copyFrom(Picture1->surface());
     const QString path = picturePath();
     if (const auto failure = pictureWriter_.SavePicture(Picture3->surface().Image(), path)) {
         reportSaveFailure(path, *failure);

@@ -2,7 +2,9 @@
 
 #include "surface/picturesurface.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 // The arithmetic below is exact to the last bit: every step is done in the precision written
 // next to it, float where a float is held and double where a double is.
@@ -13,6 +15,10 @@ namespace {
 constexpr double kPhaseScale = 6.28;
 // The channel amplitude: (sin + 1) * 126 spans 0..252.
 constexpr double kChannelScale = 126.0;
+// Channel values closer than this to a half are worked out with the library's sine.
+constexpr double kHalfMargin = 1e-6;
+// The largest angle quickSine is used for; palettes reach about 33.
+constexpr double kQuickSineLimit = 1000.0;
 
 ChannelWave channelWave(float baseDraw, float phaseDraw, float periodDraw)
 {
@@ -46,12 +52,58 @@ double roundHalfToEven(double v)
     return nearest;
 }
 
+double quickSine(double angle)
+{
+    // Whole quarter turns are taken off in two steps (the first 33 bits of pi / 2, then the
+    // rest), leaving r in [-pi/4, pi/4]; short polynomials give sin r and cos r there.
+    constexpr double kTwoOverPi = 6.36619772367581382433e-01;
+    constexpr double kHalfPiHigh = 1.57079632673412561417e+00;
+    constexpr double kHalfPiLow = 6.07710050650619224932e-11;
+    constexpr double kRounder = 6755399441055744.0; // 1.5 * 2^52: rounds to a whole number
+    const double quarters = (angle * kTwoOverPi + kRounder) - kRounder;
+    const double r = (angle - quarters * kHalfPiHigh) - quarters * kHalfPiLow;
+    const double r2 = r * r;
+    const double sine = r + r * r2 *
+                                (-1.66666666666666324348e-01 +
+                                 r2 * (8.33333333332248946124e-03 +
+                                       r2 * (-1.98412698298579493134e-04 +
+                                             r2 * (2.75573137070700676789e-06 +
+                                                   r2 * (-2.50507602534068634195e-08 +
+                                                         r2 * 1.58969099521155010221e-10)))));
+    const double cosine = 1.0 - 0.5 * r2 +
+                          r2 * r2 *
+                              (4.16666666666666019037e-02 +
+                               r2 * (-1.38888888888741095749e-03 +
+                                     r2 * (2.48015872894767294178e-05 +
+                                           r2 * (-2.75573143513906633035e-07 +
+                                                 r2 * (2.08757232129817482790e-09 +
+                                                       r2 * -1.13596475577881948265e-11)))));
+    switch (static_cast<long long>(quarters) & 3) {
+    case 0:
+        return sine;
+    case 1:
+        return cosine;
+    case 2:
+        return -sine;
+    default:
+        return -cosine;
+    }
+}
+
 int channelValue(const ChannelWave &wave, int x)
 {
     const float q = static_cast<float>(x) / wave.period;
     const double angle = wave.phase + double(q);
-    const double v = (std::sin(angle) + 1.0) * kChannelScale;
-    return static_cast<int>(roundHalfToEven(v));
+    // quickSine is within about 1e-15 of the library's sine on the palette's angles, so v is
+    // within about 1e-12 of the value the library's sine gives. Only a v near a half could
+    // round the other way; there the library's sine decides.
+    const double v = (quickSine(angle) + 1.0) * kChannelScale;
+    // v is at least -1e-12 here, so truncating takes the whole part and rounds v + 0.5 down.
+    const double fraction = v - static_cast<double>(static_cast<int>(v));
+    if (angle < 0 || angle > kQuickSineLimit || std::fabs(fraction - 0.5) < kHalfMargin) {
+        return static_cast<int>(roundHalfToEven((std::sin(angle) + 1.0) * kChannelScale));
+    }
+    return static_cast<int>(v + 0.5);
 }
 
 ColorValue paletteColumnColor(const PaletteWaves &waves, int x)
@@ -61,8 +113,22 @@ ColorValue paletteColumnColor(const PaletteWaves &waves, int x)
 
 void drawPaletteStrip(PictureSurface &strip, const PaletteWaves &waves)
 {
-    const PictureSurface::ChangeBatch oneRepaint(strip);
-    for (int x = 0; x < kPaletteColumns; ++x) {
-        strip.Line(float(x), 0, float(x), kPaletteLineBottom, paletteColumnColor(waves, x));
-    }
+    // Each column is a vertical line of one colour from the top of the strip down, so every
+    // row holds the same run of colours: the first row is worked out column by column and the
+    // others copy it. Columns past the right edge cannot be seen and are not worked out.
+    strip.edit([&](QImage &image) {
+        const int columns = std::min(kPaletteColumns, image.width());
+        const int rows = std::min(kPaletteLineBottom + 1, image.height());
+        if (columns <= 0 || rows <= 0) {
+            return QRect();
+        }
+        auto *first = reinterpret_cast<QRgb *>(image.scanLine(0));
+        for (int x = 0; x < columns; ++x) {
+            first[x] = toQRgb(paletteColumnColor(waves, x));
+        }
+        for (int y = 1; y < rows; ++y) {
+            std::memcpy(image.scanLine(y), first, std::size_t(columns) * sizeof(QRgb));
+        }
+        return QRect(0, 0, columns, rows);
+    });
 }

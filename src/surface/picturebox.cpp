@@ -25,7 +25,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
     // enlarges them without smoothing, so every shown pixel keeps its exact colour.
     QPainter painter(this);
     const QRect target = event->rect() & contentsRect();
-    painter.drawImage(target, surface_.Image(), target.translated(-contentsRect().topLeft()));
+    surface_.paint(painter, target.topLeft(), target.translated(-contentsRect().topLeft()));
 }
 
 QPointF PictureBox::drawablePosition(const QMouseEvent *event) const

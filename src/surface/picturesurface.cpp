@@ -18,10 +18,13 @@ constexpr qint64 kFarAway = qint64(1) << 24;
 // A coordinate as a whole pixel: the nearest whole number, halves to the even neighbour.
 qint64 toPixel(float coordinate)
 {
-    if (!std::isfinite(coordinate)) {
-        return kFarAway;
+    // Below 2^22, adding and taking away 1.5 * 2^23 leaves the float rounded to a whole number,
+    // halves to even; anything larger is far outside every surface.
+    constexpr float kRounder = 12582912.0f;
+    if (std::fabs(coordinate) < 4194304.0f) {
+        return static_cast<qint64>((coordinate + kRounder) - kRounder);
     }
-    return std::clamp(static_cast<qint64>(std::nearbyint(coordinate)), -kFarAway, kFarAway);
+    return coordinate < 0 ? -kFarAway : kFarAway; // NaN too
 }
 
 // numerator / denominator rounded to the nearest whole number, for a positive denominator.
@@ -51,19 +54,83 @@ qint64 discHalfWidth(qint64 radius, qint64 dy)
 
 } // namespace
 
-PictureSurface::PictureSurface(QSize drawableSize) : image_(drawableSize, QImage::Format_RGB32)
+PictureSurface::PictureSurface(QSize drawableSize) : size_(drawableSize)
 {
-    image_.fill(toQRgb(backColor_));
     font.setStyleStrategy(QFont::NoAntialias);
+}
+
+const QImage &PictureSurface::Image() const
+{
+    return pixels();
+}
+
+QImage &PictureSurface::pixels(qint64 top, qint64 bottom) const
+{
+    if (image_.isNull()) {
+        image_ = QImage(size_, QImage::Format_RGB32);
+    }
+    const int first = int(std::max<qint64>(top, 0));
+    const int last = int(std::min<qint64>(bottom, size_.height() - 1));
+    if (first > last || (first >= readyTop_ && last < readyBottom_)) {
+        return image_;
+    }
+    // The rows that join the ready band start as background, and so do any rows between it
+    // and them, so that the band stays one piece.
+    const QRgb background = toQRgb(backColor_);
+    auto fillRows = [&](int from, int to) {
+        for (int y = from; y < to; ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
+            std::fill(row, row + size_.width(), background);
+        }
+    };
+    if (isBlank()) {
+        fillRows(first, last + 1);
+        readyTop_ = first;
+        readyBottom_ = last + 1;
+    } else {
+        fillRows(first, readyTop_);
+        fillRows(readyBottom_, last + 1);
+        readyTop_ = std::min(readyTop_, first);
+        readyBottom_ = std::max(readyBottom_, last + 1);
+    }
+    return image_;
+}
+
+void PictureSurface::paint(QPainter &painter, QPoint target, const QRect &source) const
+{
+    const QRect shown = source & rect();
+    const QColor background = toQColor(backColor_);
+    const QPoint offset = target - source.topLeft();
+    const QRect ready = shown & QRect(0, readyTop_, size_.width(), readyBottom_ - readyTop_);
+    if (ready.isEmpty()) {
+        painter.fillRect(shown.translated(offset), background);
+        return;
+    }
+    const QRect above(shown.left(), shown.top(), shown.width(), ready.top() - shown.top());
+    const QRect below(shown.left(), ready.bottom() + 1, shown.width(),
+                      shown.bottom() - ready.bottom());
+    painter.fillRect(above.translated(offset), background);
+    painter.fillRect(below.translated(offset), background);
+    painter.drawImage(ready.topLeft() + offset, image_, ready);
+}
+
+void PictureSurface::copyFrom(const PictureSurface &other)
+{
+    Q_ASSERT(other.size() == size_);
+    image_ = other.Image();
+    readyTop_ = 0;
+    readyBottom_ = size_.height();
+    notify(rect());
 }
 
 void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue colour)
 {
     qint64 xa = toPixel(x1), ya = toPixel(y1), xb = toPixel(x2), yb = toPixel(y2);
     const QRgb pixel = toQRgb(colour);
-    const qint64 width = image_.width(), height = image_.height();
-    uchar *bits = image_.bits();
-    const qint64 stride = image_.bytesPerLine();
+    const qint64 width = size_.width(), height = size_.height();
+    QImage &image = pixels(std::min(ya, yb), std::max(ya, yb));
+    uchar *bits = image.bits();
+    const qint64 stride = image.bytesPerLine();
     auto put = [&](qint64 x, qint64 y) {
         if (x >= 0 && x < width && y >= 0 && y < height) {
             reinterpret_cast<QRgb *>(bits + y * stride)[x] = pixel;
@@ -100,18 +167,18 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue col
     }
     const QRect bounds(QPoint(int(std::min(xa, xb)), int(std::min(ya, yb))),
                        QPoint(int(std::max(xa, xb)), int(std::max(ya, yb))));
-    notify(bounds & image_.rect());
+    notify(bounds & rect());
 }
 
-void PictureSurface::fillSpan(int y, int left, int right, QRgb pixel)
+void PictureSurface::fillSpan(QImage &image, int y, int left, int right, QRgb pixel)
 {
-    if (y < 0 || y >= image_.height()) {
+    if (y < 0 || y >= size_.height()) {
         return;
     }
     left = std::max(left, 0);
-    right = std::min(right, image_.width() - 1);
+    right = std::min(right, size_.width() - 1);
     if (left <= right) {
-        auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
+        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         std::fill(row + left, row + right + 1, pixel);
     }
 }
@@ -119,8 +186,8 @@ void PictureSurface::fillSpan(int y, int left, int right, QRgb pixel)
 void PictureSurface::Circle(float x, float y, float radius, ColorValue colour)
 {
     const qint64 cx = toPixel(x), cy = toPixel(y), r = toPixel(radius);
-    if (r < 0 || r >= kFarAway || cx + r < 0 || cy + r < 0 || cx - r >= image_.width() ||
-        cy - r >= image_.height()) {
+    if (r < 0 || r >= kFarAway || cx + r < 0 || cy + r < 0 || cx - r >= size_.width() ||
+        cy - r >= size_.height()) {
         return;
     }
     // Half the width of every row of the disc, with a row of -1 beyond each end.
@@ -140,73 +207,80 @@ void PictureSurface::Circle(float x, float y, float radius, ColorValue colour)
     const QRgb outline = toQRgb(colour);
     const QRgb inside = toQRgb(FillColor);
     const qint64 firstRow = std::max<qint64>(-r, -cy);
-    const qint64 lastRow = std::min<qint64>(r, image_.height() - 1 - cy);
+    const qint64 lastRow = std::min<qint64>(r, size_.height() - 1 - cy);
+    QImage &image = pixels(cy + firstRow, cy + lastRow);
     for (qint64 dy = firstRow; dy <= lastRow; ++dy) {
         const int row = int(cy + dy);
         const qint64 *widths = halfWidths + dy + r + 1;
         const qint64 half = widths[0];
         if (FillStyle == kFillSolid) {
-            fillSpan(row, int(cx - half), int(cx + half), inside);
+            fillSpan(image, row, int(cx - half), int(cx + half), inside);
         }
         // A pixel is on the outline when a neighbour in its row or column is outside the disc.
         const qint64 edge = std::min(half, std::min(widths[-1], widths[1]) + 1);
         if (FillStyle != kFillSolid || inside != outline) {
-            fillSpan(row, int(cx - half), int(cx - edge), outline);
-            fillSpan(row, int(cx + edge), int(cx + half), outline);
+            fillSpan(image, row, int(cx - half), int(cx - edge), outline);
+            fillSpan(image, row, int(cx + edge), int(cx + half), outline);
         }
     }
-    notify(QRect(int(cx - r), int(cy - r), int(2 * r + 1), int(2 * r + 1)) & image_.rect());
+    notify(QRect(int(cx - r), int(cy - r), int(2 * r + 1), int(2 * r + 1)) & rect());
 }
 
 void PictureSurface::PSet(float x, float y, ColorValue colour)
 {
     const qint64 px = toPixel(x), py = toPixel(y);
-    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
+    if (px < 0 || py < 0 || px >= size_.width() || py >= size_.height()) {
         return;
     }
-    reinterpret_cast<QRgb *>(image_.scanLine(int(py)))[px] = toQRgb(colour);
+    reinterpret_cast<QRgb *>(pixels(py, py).scanLine(int(py)))[px] = toQRgb(colour);
     notify(QRect(int(px), int(py), 1, 1));
 }
 
 ColorValue PictureSurface::Point(float x, float y) const
 {
     const qint64 px = toPixel(x), py = toPixel(y);
-    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
+    if (px < 0 || py < 0 || px >= size_.width() || py >= size_.height()) {
         return kNoColor;
+    }
+    if (py < readyTop_ || py >= readyBottom_) {
+        return backColor_;
     }
     return fromQRgb(reinterpret_cast<const QRgb *>(image_.constScanLine(int(py)))[px]);
 }
 
 void PictureSurface::Cls()
 {
-    image_.fill(toQRgb(backColor_));
+    readyTop_ = readyBottom_ = 0;
     CurrentX = 0;
     CurrentY = 0;
-    notify(image_.rect());
+    notify(rect());
 }
 
 void PictureSurface::setBackColor(ColorValue colour)
 {
     backColor_ = colour;
-    image_.fill(toQRgb(backColor_));
-    notify(image_.rect());
+    readyTop_ = readyBottom_ = 0;
+    notify(rect());
 }
 
 void PictureSurface::Print(const QString &text)
 {
     const int x = int(toPixel(CurrentX));
     const int y = int(toPixel(CurrentY));
+    pixels(0, -1); // the image's resolution sizes the font
     const QFontMetrics metrics(font, &image_);
-    {
-        QPainter painter(&image_);
+    const QRect ink = metrics.boundingRect(text).translated(x, y + metrics.ascent());
+    const QRect line(x, y, metrics.horizontalAdvance(text), metrics.height());
+    const QRect changed = ink.united(line).adjusted(-1, -1, 1, 1) & rect();
+    QImage &image = pixels(changed.top(), changed.bottom());
+    if (!changed.isEmpty()) {
+        QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font);
         painter.setPen(toQColor(ForeColor));
         painter.drawText(QPoint(x, y + metrics.ascent()), text);
     }
-    const QRect ink = metrics.boundingRect(text).translated(x, y + metrics.ascent());
-    const QRect line(x, y, metrics.horizontalAdvance(text), metrics.height());
-    notify(ink.united(line).adjusted(-1, -1, 1, 1) & image_.rect());
+    notify(changed);
     CurrentX = 0;
     CurrentY = float(y + metrics.height());
 }

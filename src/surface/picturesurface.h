@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+class QPainter;
+
 #include <functional>
 
 // A drawing surface with a persistent image of its drawable area. All drawing and pixel reading
@@ -26,7 +28,7 @@ public:
 
     explicit PictureSurface(QSize drawableSize);
 
-    QSize size() const { return image_.size(); }
+    QSize size() const { return size_; }
 
     // Line: a one-pixel-wide straight line, both end points included.
     void Line(float x1, float y1, float x2, float y2, ColorValue colour);
@@ -49,10 +51,22 @@ public:
     void setBackColor(ColorValue colour);
 
     // Image: the persistent picture of the drawable area.
-    const QImage &Image() const { return image_; }
+    const QImage &Image() const;
+
+    // Whether every pixel still has the background colour since the surface was made, cleared
+    // or given a new background. Rows of a surface hold pixels of their own only from the first
+    // time something is drawn on them or its Image is asked for; until then they are background.
+    bool isBlank() const { return readyTop_ >= readyBottom_; }
+
+    // Paints the part `source` of the surface with its top-left corner at `target`.
+    void paint(QPainter &painter, QPoint target, const QRect &source) const;
 
     // Changes the image directly; edit(image) returns the rectangle it changed.
-    template <typename Edit> void edit(Edit &&editImage) { notify(editImage(image_)); }
+    template <typename Edit> void edit(Edit &&editImage) { notify(editImage(pixels())); }
+
+    // Takes the other surface's picture, of the same size; the two share its pixels until
+    // either is drawn on.
+    void copyFrom(const PictureSurface &other);
 
     // Called with every changed rectangle, so a view can repaint just that part.
     void setChangeListener(std::function<void(const QRect &)> listener);
@@ -78,10 +92,19 @@ public:
     QFont font;                               // font of Print, never anti-aliased
 
 private:
-    void fillSpan(int y, int left, int right, QRgb pixel);
+    // The image, with rows top..bottom (both included, clipped to the surface) ready to draw on.
+    QImage &pixels(qint64 top, qint64 bottom) const;
+    QImage &pixels() const { return pixels(0, size_.height() - 1); }
+    QRect rect() const { return QRect(QPoint(0, 0), size_); }
+    void fillSpan(QImage &image, int y, int left, int right, QRgb pixel);
     void notify(const QRect &changed);
 
-    QImage image_;
+    QSize size_;
+    mutable QImage image_; // the pixels, once there are any
+    // Rows readyTop_..readyBottom_ - 1 of image_ hold the surface's pixels; every other row is
+    // all backColor_, whatever image_ holds there.
+    mutable int readyTop_ = 0;
+    mutable int readyBottom_ = 0;
     ColorValue backColor_ = kDefaultBackColor;
     std::function<void(const QRect &)> changeListener_;
     int batchDepth_ = 0;

@@ -40,6 +40,8 @@ private slots:
     void columnZeroDependsOnThePhaseAlone();
     void halvesRoundToTheEvenNeighbour_data();
     void halvesRoundToTheEvenNeighbour();
+    void quickSineFollowsTheLibrarySine();
+    void channelValuesEqualTheLibraryFormulaExactly();
     void palettesStayBelow253AndChangeByAtMost7PerColumn();
     void drawsAreWholeMultiplesOf2ToTheMinus24InZeroToOne();
     void twoFreshGeneratorsGiveTheSameSequence();
@@ -147,6 +149,39 @@ void TestSinePalette::halvesRoundToTheEvenNeighbour()
     QFETCH(double, v);
     QFETCH(double, rounded);
     QCOMPARE(roundHalfToEven(v), rounded);
+}
+
+void TestSinePalette::quickSineFollowsTheLibrarySine()
+{
+    // Every angle a palette can reach: phases up to 6.28 plus columns up to 529 / 20.
+    double worst = 0;
+    for (int i = 0; i <= 4000000; ++i) {
+        const double angle = 33.0 * i / 4000000.0;
+        worst = std::max(worst, std::fabs(quickSine(angle) - std::sin(angle)));
+    }
+    QVERIFY2(worst < 1e-14, qPrintable(QString::number(worst, 'g', 3)));
+}
+
+void TestSinePalette::channelValuesEqualTheLibraryFormulaExactly()
+{
+    // The value exactly as the arithmetic defines it, with the library's sine.
+    auto reference = [](const ChannelWave &wave, int x) {
+        const float q = static_cast<float>(x) / wave.period;
+        return int(std::nearbyint((std::sin(wave.phase + double(q)) + 1.0) * 126.0));
+    };
+    PaletteRandom random;
+    for (int palette = 0; palette < 600; ++palette) {
+        for (const ChannelWave &wave : paletteWaves(nextDraws(random))) {
+            for (int x = 0; x < kPaletteColumns; ++x) {
+                if (channelValue(wave, x) != reference(wave, x)) {
+                    QFAIL(qPrintable(QStringLiteral("palette %1, column %2").arg(palette).arg(x)));
+                }
+            }
+        }
+    }
+    // Angles whose value lies right at a half: v = 126.5 where sin = 0.5 / 126.
+    const ChannelWave atHalf{20, std::asin(0.5 / 126.0), 20};
+    QCOMPARE(channelValue(atHalf, 0), reference(atHalf, 0));
 }
 
 void TestSinePalette::palettesStayBelow253AndChangeByAtMost7PerColumn()
