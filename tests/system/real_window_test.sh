@@ -4,72 +4,27 @@
 set -euo pipefail
 
 program=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    if [ -n "${KEEP:-}" ]; then
-        echo "kept $work" >&2
-    else
-        rm -rf "$work"
-    fi
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Waits up to 20 seconds for a command to succeed.
-wait_for() {
-    local tries=0
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries + 1))
-        [ $tries -lt 200 ] || fail "timed out waiting for: $*"
-        sleep 0.1
-    done
-}
-
-# A virtual display with a window manager, as on a desktop.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for test -s "$work/display"
-export DISPLAY=":$(cat "$work/display")"
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+source "$(dirname "$0")/../../scripts/xsession.sh"
+start_x_session
 
 # The program with a home of its own, so its pictures land in $work/home/Pictures.
 mkdir -p "$work/home"
 HOME="$work/home" QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
-pids+=($program_pid)
-wait_for xdotool search --onlyvisible --name '^form1$'
-window=$(xdotool search --onlyvisible --name '^form1$' | head -n 1)
+session_pids+=($program_pid)
+window=$(window_named form1)
 sleep 1 # let the window manager settle the maximised size
 
 # The window is maximised.
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_VERT || fail "not maximised"
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ || fail "not maximised"
-# Where the client area lies on the screen, and how wide it is.
-info=$(xwininfo -id "$window")
-left=$(echo "$info" | sed -n 's/.*Absolute upper-left X: *//p')
-top=$(echo "$info" | sed -n 's/.*Absolute upper-left Y: *//p')
-width=$(echo "$info" | sed -n 's/.*Width: *//p')
+window_origin "$window"
 [ "$width" -ge 1200 ] || fail "the maximised window is only $width pixels wide"
 
 # pixel X Y: the colour on screen at client position (X, Y), as "r,g,b".
 pixel() {
     import -window root -crop "1x1+$((left + $1))+$((top + $2))" -depth 8 txt:- 2>/dev/null |
         sed -n 2p | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
-}
-click_at() {
-    xdotool mousemove --sync $((left + $1)) $((top + $2)) click "${3:-1}"
-    sleep 0.2
 }
 
 # The background is black.
@@ -120,7 +75,7 @@ same_as_saved || fail "the saved picture differs from the canvas on screen"
 # Cover the canvas with another window, take it away: the canvas comes back.
 xmessage -geometry "500x400+$((left + 120))+$((top + 110))" "covering the canvas" &
 cover=$!
-pids+=($cover)
+session_pids+=($cover)
 wait_for xdotool search --onlyvisible --class Xmessage
 sleep 0.5
 same_as_saved && fail "the covering window did not cover the canvas"

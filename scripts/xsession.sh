@@ -1,0 +1,69 @@
+# A virtual X display with a window manager, for scripts that drive the real program.
+# Sourced, not run. After start_x_session, DISPLAY is set and $work is a temporary folder;
+# both go away when the script exits (KEEP=1 keeps the folder and its logs).
+
+work=$(mktemp -d)
+session_pids=()
+
+end_x_session() {
+    local pid
+    for pid in "${session_pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    if [ -n "${KEEP:-}" ]; then
+        echo "kept $work" >&2
+    else
+        rm -rf "$work"
+    fi
+}
+trap end_x_session EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# wait_for COMMAND...: waits up to 20 seconds for the command to succeed.
+wait_for() {
+    local tries=0
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ $tries -lt 200 ] || fail "timed out waiting for: $*"
+        sleep 0.1
+    done
+}
+
+# start_x_session: Xvfb at 1280 x 800 on a free display, and openbox managing it.
+start_x_session() {
+    export XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    session_pids+=($!)
+    wait_for test -s "$work/display"
+    export DISPLAY=":$(cat "$work/display")"
+    openbox >"$work/openbox.log" 2>&1 &
+    session_pids+=($!)
+    wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+}
+
+# window_named NAME: the id of the visible window titled exactly NAME, once it is there.
+window_named() {
+    wait_for xdotool search --onlyvisible --name "^$1\$"
+    xdotool search --onlyvisible --name "^$1\$" | head -n 1
+}
+
+# window_origin WINDOW: sets left and top to where the window's client area lies on the screen,
+# and width to its width.
+window_origin() {
+    local info
+    info=$(xwininfo -id "$1")
+    left=$(echo "$info" | sed -n 's/.*Absolute upper-left X: *//p')
+    top=$(echo "$info" | sed -n 's/.*Absolute upper-left Y: *//p')
+    width=$(echo "$info" | sed -n 's/.*Width: *//p')
+}
+
+# click_at X Y [BUTTON]: a click at client position (X, Y) of the window window_origin measured.
+click_at() {
+    xdotool mousemove --sync $((left + $1)) $((top + $2)) click "${3:-1}"
+    sleep 0.2
+}
