@@ -37,10 +37,11 @@ ensure_packages() {
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-# build DIR [CMAKE_OPTION...]: configures (once) and builds the project in DIR.
+# build DIR [CMAKE_OPTION...]: configures and builds the project in DIR; only the target
+# $SINEPAINT_TARGET when that is set.
 build() {
     local dir=$1
     shift
     cmake -S "$SINEPAINT_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
-    cmake --build "$dir" --parallel 2
+    cmake --build "$dir" --parallel 2 ${SINEPAINT_TARGET:+--target "$SINEPAINT_TARGET"}
 }

@@ -41,5 +41,6 @@ double quickSine(double angle);
 // v rounded to the nearest whole number, a half going to the even neighbour.
 double roundHalfToEven(double v);
 
-// Paints the palette over the strip, one vertical line per column.
+// Paints the palette over the strip: each column takes its colour from the top down, as a
+// vertical line to y = 33 would, clipped to the strip; the old palette is covered completely.
 void drawPaletteStrip(PictureSurface &strip, const PaletteWaves &waves);
