@@ -3,6 +3,7 @@
 #include "surface/picturebox.h"
 #include "testsupport.h"
 
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,6 +31,7 @@ private slots:
     void eightClicksShowTenAndTheNinthTwo();
     void theIndicatorCoversTheEarlierNumber();
     void paintingWorksWhileReplacementIsArmed();
+    void aStampRepaintsOnlyItsSquare();
 
 private:
     // Presses the left button at canvas pixel `from`, moves through `path`, releases.
@@ -216,6 +218,36 @@ void TestBrush::paintingWorksWhileReplacementIsArmed()
               Qt::LeftButton);
     QCOMPARE(countPixels(form_->Picture1->surface().Image(), kBlack), 13);
     QCOMPARE(form_->spremeni, qint16(1));
+}
+
+// Notes the region of every paint event the watched widget receives.
+class PaintWatcher : public QObject {
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent *>(event)->region();
+        }
+        return false;
+    }
+};
+
+void TestBrush::aStampRepaintsOnlyItsSquare()
+{
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    PaintWatcher watcher;
+    form_->Picture1->installEventFilter(&watcher);
+    form_->Command2->click(); // radius 3
+    QCoreApplication::processEvents();
+    watcher.painted = QRegion();
+    sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 200, 100), Qt::NoButton,
+              Qt::LeftButton);
+    QTRY_VERIFY(!watcher.painted.isEmpty());
+    // The disc's square, in the box's own coordinates (inside its 2-pixel border).
+    QCOMPARE(watcher.painted.boundingRect(), QRect(2 + 200 - 3, 2 + 100 - 3, 7, 7));
 }
 
 QTEST_MAIN(TestBrush)
