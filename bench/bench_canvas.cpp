@@ -33,14 +33,10 @@ void MemcpyCanvas(benchmark::State &state)
 {
     const QImage source(kCanvasSize, QImage::Format_RGB32);
     QImage target(kCanvasSize, QImage::Format_RGB32);
-    auto step = [&] {
+    measure(state, [&] {
         std::memcpy(target.bits(), source.constBits(), std::size_t(source.sizeInBytes()));
         benchmark::ClobberMemory();
-    };
-    warmUp(step);
-    for (auto _ : state) {
-        step();
-    }
+    });
 }
 BENCHMARK(MemcpyCanvas)->UseRealTime();
 
@@ -50,15 +46,11 @@ void ReplaceColorOnePass(benchmark::State &state)
     PictureSurface canvas(kCanvasSize);
     fillHalfAndHalf(canvas);
     ColorValue from = kA, to = kC;
-    auto step = [&] {
+    measure(state, [&] {
         canvas.edit([&](QImage &image) { return replaceColour(image, toQRgb(from), toQRgb(to)); });
         std::swap(from, to);
         benchmark::ClobberMemory();
-    };
-    warmUp(step);
-    for (auto _ : state) {
-        step();
-    }
+    });
 }
 BENCHMARK(ReplaceColorOnePass)->UseRealTime();
 
@@ -68,7 +60,7 @@ void ReplaceColorPointByPoint(benchmark::State &state)
     PictureSurface canvas(kCanvasSize);
     fillHalfAndHalf(canvas);
     ColorValue from = kA, to = kC;
-    auto step = [&] {
+    measure(state, [&] {
         for (int x = 0; x <= 529; ++x) {
             for (int y = 0; y <= 441; ++y) {
                 if (canvas.Point(float(x), float(y)) == from) {
@@ -78,11 +70,7 @@ void ReplaceColorPointByPoint(benchmark::State &state)
         }
         std::swap(from, to);
         benchmark::ClobberMemory();
-    };
-    warmUp(step);
-    for (auto _ : state) {
-        step();
-    }
+    });
 }
 BENCHMARK(ReplaceColorPointByPoint)->UseRealTime();
 
@@ -93,16 +81,12 @@ void BrushStampRadius10(benchmark::State &state)
     Form1 form(&QDateTime::currentDateTime, folder.path());
     PictureSurface &canvas = form.Picture1->surface();
     int stamp = 0;
-    auto step = [&] {
+    measure(state, [&] {
         canvas.FillStyle = PictureSurface::kFillSolid;
         canvas.FillColor = kB;
         canvas.Circle(float(100 + (stamp & 15) * 5), 200, 10, kB);
         ++stamp;
-    };
-    warmUp(step);
-    for (auto _ : state) {
-        step();
-    }
+    });
 }
 BENCHMARK(BrushStampRadius10)->UseRealTime();
 

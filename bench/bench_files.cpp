@@ -20,17 +20,13 @@ void SaveFileOfTheSameSize(benchmark::State &state)
     QTemporaryDir folder;
     const QByteArray bytes(encodeBitmap(QImage(kCanvasSize, QImage::Format_RGB32)).size(), 'x');
     const QString path = folder.filePath(QStringLiteral("T20270305210407.jpg"));
-    auto step = [&] {
+    measure(state, [&] {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
             !file.commit()) {
             state.SkipWithError("could not write the file");
         }
-    };
-    warmUp(step);
-    for (auto _ : state) {
-        step();
-    }
+    });
 }
 BENCHMARK(SaveFileOfTheSameSize)->UseRealTime();
 
@@ -40,11 +36,7 @@ void SaveClick(benchmark::State &state)
     QTemporaryDir folder;
     Form1 form(&QDateTime::currentDateTime, folder.path());
     form.Command8->click(); // something on the canvas
-    auto step = [&] { form.Command6->click(); };
-    warmUp(step);
-    for (auto _ : state) {
-        step();
-    }
+    measure(state, [&] { form.Command6->click(); });
 }
 BENCHMARK(SaveClick)->UseRealTime();
 
@@ -55,15 +47,11 @@ void CopyAndEncode(benchmark::State &state)
     PictureBox canvas(QRect(0, 0, 529, 441), &window);
     PictureBox copy(QRect(0, 0, 529, 441), &window);
     QByteArray encoded;
-    auto step = [&] {
+    measure(state, [&] {
         copy.surface().copyFrom(canvas.surface());
         encodeBitmap(copy.surface().Image(), encoded);
         benchmark::DoNotOptimize(encoded.data());
-    };
-    warmUp(step);
-    for (auto _ : state) {
-        step();
-    }
+    });
 }
 BENCHMARK(CopyAndEncode)->UseRealTime();
 

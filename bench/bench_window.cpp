@@ -15,11 +15,7 @@ void NewPalette(benchmark::State &state)
 {
     QTemporaryDir folder;
     Form1 form(&QDateTime::currentDateTime, folder.path());
-    auto step = [&] { form.Command1->click(); };
-    warmUp(step);
-    for (auto _ : state) {
-        step();
-    }
+    measure(state, [&] { form.Command1->click(); });
 }
 BENCHMARK(NewPalette)->UseRealTime();
 
@@ -27,14 +23,10 @@ BENCHMARK(NewPalette)->UseRealTime();
 void OpenForm1(benchmark::State &state)
 {
     QTemporaryDir folder;
-    auto step = [&] {
+    measure(state, [&] {
         Form1 form(&QDateTime::currentDateTime, folder.path());
         benchmark::DoNotOptimize(form.imeslike);
-    };
-    warmUp(step);
-    for (auto _ : state) {
-        step();
-    }
+    });
 }
 BENCHMARK(OpenForm1)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
@@ -42,7 +34,7 @@ BENCHMARK(OpenForm1)->UseRealTime()->Unit(benchmark::kMicrosecond);
 // maximised like the window.
 void OpenPlainWidgets(benchmark::State &state)
 {
-    auto step = [&] {
+    measure(state, [&] {
         QWidget window;
         for (int i = 0; i < 12; ++i) {
             auto *button = new QPushButton(QStringLiteral("button"), &window);
@@ -55,11 +47,7 @@ void OpenPlainWidgets(benchmark::State &state)
         }
         window.showMaximized();
         benchmark::DoNotOptimize(window.winId());
-    };
-    warmUp(step);
-    for (auto _ : state) {
-        step();
-    }
+    });
 }
 BENCHMARK(OpenPlainWidgets)->UseRealTime()->Unit(benchmark::kMicrosecond);
 

@@ -2,6 +2,8 @@
 
 #include <QSize>
 
+#include <benchmark/benchmark.h>
+
 #include <chrono>
 
 // The canvas's drawable area, which every whole-canvas case works on.
@@ -14,6 +16,15 @@ template <typename Step> void warmUp(Step &&step)
 {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
     while (std::chrono::steady_clock::now() < until) {
+        step();
+    }
+}
+
+// Warms `step` up, then times it once per benchmark iteration.
+template <typename Step> void measure(benchmark::State &state, Step &&step)
+{
+    warmUp(step);
+    for (auto _ : state) {
         step();
     }
 }
