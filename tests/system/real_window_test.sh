@@ -27,9 +27,23 @@ pixel() {
         sed -n 2p | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
 }
 
+# pixel_is X Y COLOUR: whether the screen shows COLOUR at client position (X, Y).
+pixel_is() {
+    [ "$(pixel "$1" "$2")" = "$3" ]
+}
+# expect_pixel X Y COLOUR WHAT: waits a few seconds for COLOUR there, or fails saying WHAT.
+expect_pixel() {
+    local tries=0
+    until pixel_is "$1" "$2" "$3"; do
+        tries=$((tries + 1))
+        [ $tries -lt 25 ] || fail "$4: ($1, $2) shows $(pixel "$1" "$2"), not $3"
+        sleep 0.2
+    done
+}
+
 # The background is black.
-[ "$(pixel 20 20)" = "0,0,0" ] || fail "background at (20, 20) is $(pixel 20 20)"
-[ "$(pixel 900 700)" = "0,0,0" ] || fail "background at (900, 700) is $(pixel 900 700)"
+expect_pixel 20 20 "0,0,0" "the background is not black"
+expect_pixel 900 700 "0,0,0" "the background is not black"
 
 # Canvas pixel (x, y) lies at client (106 + x, 98 + y); strip pixel at (106 + x, 562 + y).
 canvas_x=106
@@ -39,12 +53,12 @@ canvas_y=98
 click_at $((106 + 100)) $((562 + 10))
 first=$(pixel $((106 + 100)) $((562 + 10)))
 xdotool mousemove --sync $((left + canvas_x + 50)) $((top + canvas_y + 50)) mousedown 1
-for step in $(seq 0 40); do
+for step in $(seq 1 40); do # each step moves: the press point itself paints nothing
     xdotool mousemove --sync $((left + canvas_x + 50 + step * 5)) $((top + canvas_y + 50 + step * 3))
 done
 xdotool mouseup 1
 sleep 0.3
-[ "$(pixel $((canvas_x + 150)) $((canvas_y + 110)))" = "$first" ] || { import -window root "$work/stroke.png"; fail "the stroke is not in the picked colour $first but $(pixel $((canvas_x + 150)) $((canvas_y + 110)))"; }
+expect_pixel $((canvas_x + 150)) $((canvas_y + 110)) "$first" "the stroke is not in the picked colour"
 
 # Pick another colour, arm "change color" and press on the stroke: the stroke takes it.
 click_at $((106 + 400)) $((562 + 10))
@@ -53,11 +67,11 @@ second=$(pixel $((106 + 400)) $((562 + 10)))
 click_at $((672 + 50)) $((384 + 8))
 click_at $((canvas_x + 150)) $((canvas_y + 110))
 sleep 0.3
-[ "$(pixel $((canvas_x + 55)) $((canvas_y + 53)))" = "$second" ] || fail "the stroke was not recoloured"
+expect_pixel $((canvas_x + 55)) $((canvas_y + 53)) "$second" "the stroke was not recoloured"
 
 # Help, then save.
 click_at $((672 + 24)) $((480 + 8))
-[ "$(pixel $((canvas_x + 25)) $((canvas_y + 25)))" = "200,200,200" ] || fail "no help panel"
+expect_pixel $((canvas_x + 25)) $((canvas_y + 25)) "200,200,200" "no help panel"
 click_at $((672 + 50)) $((448 + 8))
 wait_for sh -c "ls '$work/home/Pictures/'T*.jpg"
 saved=$(ls "$work/home/Pictures/"T*.jpg | head -n 1)
