@@ -7,9 +7,9 @@
 #include <QRect>
 #include <QString>
 
-class QPainter;
-
 #include <functional>
+
+class QPainter;
 
 // A drawing surface with a persistent image of its drawable area. All drawing and pixel reading
 // of the program goes through these operations; coordinates are whole pixels passed as floats,
@@ -53,9 +53,9 @@ public:
     // Image: the persistent picture of the drawable area.
     const QImage &Image() const;
 
-    // Whether every pixel still has the background colour since the surface was made, cleared
-    // or given a new background. Rows of a surface hold pixels of their own only from the first
-    // time something is drawn on them or its Image is asked for; until then they are background.
+    // Whether the surface holds no pixels of its own yet: since it was made, cleared or given a
+    // new background, nothing has been drawn on it and its Image has not been asked for, so
+    // every pixel is the background. Rows get pixels of their own only when first needed.
     bool isBlank() const { return readyTop_ >= readyBottom_; }
 
     // Paints the part `source` of the surface with its top-left corner at `target`.
