@@ -82,7 +82,7 @@ BENCHMARK(ReplaceColorPointByPoint)->UseRealTime();
 void BrushStampRadius10(benchmark::State &state)
 {
     QTemporaryDir folder;
-    Form1 form(&QDateTime::currentDateTime, folder.path());
+    Form1 form(&localNow, folder.path());
     PictureSurface &canvas = form.Picture1->surface();
     int stamp = 0;
     measure(state, [&] {

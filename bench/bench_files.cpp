@@ -34,7 +34,7 @@ BENCHMARK(SaveFileOfTheSameSize)->UseRealTime();
 void SaveClick(benchmark::State &state)
 {
     QTemporaryDir folder;
-    Form1 form(&QDateTime::currentDateTime, folder.path());
+    Form1 form(&localNow, folder.path());
     form.Command8->click(); // something on the canvas
     measure(state, [&] { form.Command6->click(); });
 }

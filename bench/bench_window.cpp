@@ -14,7 +14,7 @@ namespace {
 void NewPalette(benchmark::State &state)
 {
     QTemporaryDir folder;
-    Form1 form(&QDateTime::currentDateTime, folder.path());
+    Form1 form(&localNow, folder.path());
     measure(state, [&] { form.Command1->click(); });
 }
 BENCHMARK(NewPalette)->UseRealTime();
@@ -24,7 +24,7 @@ void OpenForm1(benchmark::State &state)
 {
     QTemporaryDir folder;
     measure(state, [&] {
-        Form1 form(&QDateTime::currentDateTime, folder.path());
+        Form1 form(&localNow, folder.path());
         benchmark::DoNotOptimize(form.imeslike);
     });
 }

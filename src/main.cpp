@@ -1,10 +1,11 @@
+#include "main_window/displaycheck.h"
 #include "main_window/form1.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QApplication application(argc, argv);
+    const auto application = openDisplay<QApplication>(argc, argv);
     Form1 window;
-    return application.exec();
+    return application->exec();
 }

@@ -17,11 +17,30 @@ QPoint boxPoint(const PictureBox *box, int x, int y)
 }
 
 void sendMouse(QWidget *widget, int type, QPoint position, Qt::MouseButton button,
-               Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPointF fraction)
 {
-    QMouseEvent event(static_cast<QEvent::Type>(type), QPointF(position),
+    const QPointF inWindow = widget->mapTo(widget->window(), QPointF(position)) + fraction;
+    QMouseEvent event(static_cast<QEvent::Type>(type), QPointF(position), inWindow,
                       widget->mapToGlobal(QPointF(position)), button, buttons, modifiers);
     QApplication::sendEvent(widget, &event);
+}
+
+void clickOn(PictureBox *box, int x, int y, Qt::MouseButton button,
+             Qt::KeyboardModifiers modifiers)
+{
+    const QPoint at = boxPoint(box, x, y);
+    sendMouse(box, QEvent::MouseButtonPress, at, button, button, modifiers);
+    sendMouse(box, QEvent::MouseButtonRelease, at, button, Qt::NoButton, modifiers);
+}
+
+void dragOn(PictureBox *box, const QList<QPoint> &pixels)
+{
+    auto at = [&](QPoint pixel) { return boxPoint(box, pixel.x(), pixel.y()); };
+    sendMouse(box, QEvent::MouseButtonPress, at(pixels.first()), Qt::LeftButton, Qt::LeftButton);
+    for (qsizetype i = 1; i < pixels.size(); ++i) {
+        sendMouse(box, QEvent::MouseMove, at(pixels[i]), Qt::NoButton, Qt::LeftButton);
+    }
+    sendMouse(box, QEvent::MouseButtonRelease, at(pixels.last()), Qt::LeftButton, Qt::NoButton);
 }
 
 int countPixels(const QImage &image, ColorValue colour)

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QList>
 #include <QPoint>
 #include <QString>
 #include <Qt>
@@ -21,9 +22,19 @@ std::unique_ptr<Form1> makeForm(const QString &saveFolder,
 // The widget position of drawable-area pixel (x, y) of a picture box.
 QPoint boxPoint(const PictureBox *box, int x, int y);
 
-// Sends one mouse event to a widget, as the window system would deliver it.
+// Sends one mouse event to a widget, as the window system would deliver it: `position` in the
+// widget, and its position in the window shifted by `fraction` of a pixel, as a pointer on a
+// scaled screen may be.
 void sendMouse(QWidget *widget, int type, QPoint position, Qt::MouseButton button,
-               Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+               QPointF fraction = {});
+
+// A press and release of `button` on drawable-area pixel (x, y) of a picture box.
+void clickOn(PictureBox *box, int x, int y, Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// A left-button drag over a picture box: pressed at the first pixel, moved to each of the
+// others, released at the last.
+void dragOn(PictureBox *box, const QList<QPoint> &pixels);
 
 // How many pixels of the image have exactly this colour.
 int countPixels(const QImage &image, ColorValue colour);

@@ -3,6 +3,7 @@
 #include "canvas_tools/brush.h"
 #include "canvas_tools/colourreplacement.h"
 #include "canvas_tools/helpoverlay.h"
+#include "main_window/clientarea.h"
 #include "main_window/appicon.h"
 #include "main_window/form1layout.h"
 #include "palette/sinepalette.h"
@@ -12,8 +13,6 @@
 
 #include <QDir>
 #include <QMessageBox>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -28,13 +27,18 @@ constexpr int kCanvasOuterHeight = Form1Layout::kPicture1.height();
 
 Form1::Form1(Clock clock, QString saveFolder)
     : clock_(std::move(clock)), saveFolder_(std::move(saveFolder)),
-      windowSurface_(Form1Layout::kLayoutSize)
+      windowSurface_(Form1Layout::kLayoutSize),
+      clientArea_(new ClientArea(windowSurface_, Form1Layout::kLayoutSize))
 {
     setWindowTitle(QStringLiteral("form1"));
     setWindowIcon(sinepaintIcon());
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus); // the focus goes round the controls only
+    setWidget(clientArea_);
+    setWidgetResizable(true); // the area fills a larger window, and scrolls in a smaller one
     resize(Form1Layout::kRestoredClientSize);
-    windowSurface_.setChangeListener([this](const QRect &changed) { update(changed); });
+    windowSurface_.setChangeListener(
+        [this](const QRect &changed) { clientArea_->update(changed); });
     createControls();
     connectHandlers();
     setTabOrder();
@@ -53,7 +57,7 @@ QString Form1::picturePath() const
 
 QPushButton *Form1::createButton(const char *caption, const QRect &geometry)
 {
-    auto *button = new QPushButton(QString::fromLatin1(caption), this);
+    auto *button = new QPushButton(QString::fromLatin1(caption), clientArea_);
     button->setGeometry(geometry);
     return button;
 }
@@ -63,10 +67,10 @@ void Form1::createControls()
     using namespace Form1Layout;
     Command5 = createButton(
         "FREEHAND - PICK UP A COLOR FROM PALETTE AND DRAW IMAGE USING MOUSEDOWN ACTION", kCommand5);
-    Picture1 = new PictureBox(kPicture1, this);
-    Picture3 = new PictureBox(kPicture3, this);
+    Picture1 = new PictureBox(kPicture1, clientArea_);
+    Picture3 = new PictureBox(kPicture3, clientArea_);
     Picture3->hide();
-    Picture2 = new PictureBox(kPicture2, this);
+    Picture2 = new PictureBox(kPicture2, clientArea_);
     Command9 = createButton("GENERATIVE ART BY THE SINEPAINT DEVELOPERS", kCommand9);
     Command7 = createButton("new image", kCommand7);
     Command1 = createButton("change palette", kCommand1);
@@ -105,13 +109,6 @@ void Form1::setTabOrder()
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
     }
-}
-
-void Form1::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(this);
-    painter.fillRect(event->rect(), toQColor(windowSurface_.BackColor()));
-    windowSurface_.paint(painter, event->rect().topLeft(), event->rect());
 }
 
 void Form1::Form_Load()

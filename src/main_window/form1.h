@@ -2,22 +2,25 @@
 
 #include "palette/paletterandom.h"
 #include "picture_files/bitmapwriter.h"
+#include "picture_files/picturename.h"
 #include "surface/colorvalue.h"
 #include "surface/picturesurface.h"
 
 #include <QDateTime>
 #include <QString>
-#include <QWidget>
+#include <QScrollArea>
 
 #include <functional>
 #include <optional>
 
+class ClientArea;
 class PictureBox;
 class QPushButton;
 
 // The program's one window: the canvas, the palette strip, the command buttons and the
-// brush-size indicator, the state they share, and the handlers of their events.
-class Form1 : public QWidget {
+// brush-size indicator, the state they share, and the handlers of their events. The controls
+// keep their places in a client area that scrolls when the window is smaller than the layout.
+class Form1 : public QScrollArea {
     Q_OBJECT
 
 public:
@@ -25,7 +28,7 @@ public:
     using Clock = std::function<QDateTime()>;
 
     // Opens the window maximised and ready for work. Pictures are saved in `saveFolder`.
-    explicit Form1(Clock clock = &QDateTime::currentDateTime,
+    explicit Form1(Clock clock = &localNow,
                    QString saveFolder = defaultFolderForPictures());
 
     static QString defaultFolderForPictures();
@@ -60,9 +63,6 @@ public:
     int vis = 0;                      // vis: last row the whole-canvas work covers
     QString imeslike;                 // imeslike: the picture name, T and the date and time
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
     void createControls();
     QPushButton *createButton(const char *caption, const QRect &geometry);
@@ -95,5 +95,6 @@ private:
     QString saveFolder_;
     PaletteRandom random_; // the run's one generator, used only by the palette
     PictureSurface windowSurface_;
+    ClientArea *clientArea_; // holds the controls and shows windowSurface_
     BitmapWriter pictureWriter_; // writes the saved pictures
 };

@@ -12,3 +12,8 @@ QString pictureName(const QDateTime &moment)
         .arg(time.minute(), 2, 10, QLatin1Char('0'))
         .arg(time.second(), 2, 10, QLatin1Char('0'));
 }
+
+QDateTime localNow()
+{
+    return QDateTime::currentDateTime();
+}

@@ -31,7 +31,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    QPointF drawablePosition(const QMouseEvent *event) const;
+    // The drawable-area pixel under the pointer, which may lie outside the area.
+    QPointF pointerPixel(const QMouseEvent *event) const;
+    bool onDrawableArea(QPointF pixel) const;
 
     PictureSurface surface_;
 };

@@ -54,72 +54,22 @@ qint64 discHalfWidth(qint64 radius, qint64 dy)
 
 } // namespace
 
-PictureSurface::PictureSurface(QSize drawableSize) : size_(drawableSize)
+PictureSurface::PictureSurface(QSize drawableSize)
+    : image_(drawableSize, QImage::Format_RGB32)
 {
+    image_.fill(toQRgb(backColor_));
     font.setStyleStrategy(QFont::NoAntialias);
 }
 
-const QImage &PictureSurface::Image() const
+void PictureSurface::paint(QPainter &painter, QPoint origin) const
 {
-    return pixels();
-}
-
-QImage &PictureSurface::pixels(qint64 top, qint64 bottom) const
-{
-    if (image_.isNull()) {
-        image_ = QImage(size_, QImage::Format_RGB32);
-    }
-    const int first = int(std::max<qint64>(top, 0));
-    const int last = int(std::min<qint64>(bottom, size_.height() - 1));
-    if (first > last || (first >= readyTop_ && last < readyBottom_)) {
-        return image_;
-    }
-    // The rows that join the ready band start as background, and so do any rows between it
-    // and them, so that the band stays one piece.
-    const QRgb background = toQRgb(backColor_);
-    auto fillRows = [&](int from, int to) {
-        for (int y = from; y < to; ++y) {
-            auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-            std::fill(row, row + size_.width(), background);
-        }
-    };
-    if (isBlank()) {
-        fillRows(first, last + 1);
-        readyTop_ = first;
-        readyBottom_ = last + 1;
-    } else {
-        fillRows(first, readyTop_);
-        fillRows(readyBottom_, last + 1);
-        readyTop_ = std::min(readyTop_, first);
-        readyBottom_ = std::max(readyBottom_, last + 1);
-    }
-    return image_;
-}
-
-void PictureSurface::paint(QPainter &painter, QPoint target, const QRect &source) const
-{
-    const QRect shown = source & rect();
-    const QColor background = toQColor(backColor_);
-    const QPoint offset = target - source.topLeft();
-    const QRect ready = shown & QRect(0, readyTop_, size_.width(), readyBottom_ - readyTop_);
-    if (ready.isEmpty()) {
-        painter.fillRect(shown.translated(offset), background);
-        return;
-    }
-    const QRect above(shown.left(), shown.top(), shown.width(), ready.top() - shown.top());
-    const QRect below(shown.left(), ready.bottom() + 1, shown.width(),
-                      shown.bottom() - ready.bottom());
-    painter.fillRect(above.translated(offset), background);
-    painter.fillRect(below.translated(offset), background);
-    painter.drawImage(ready.topLeft() + offset, image_, ready);
+    painter.drawImage(origin, image_);
 }
 
 void PictureSurface::copyFrom(const PictureSurface &other)
 {
-    Q_ASSERT(other.size() == size_);
-    image_ = other.Image();
-    readyTop_ = 0;
-    readyBottom_ = size_.height();
+    Q_ASSERT(other.size() == size());
+    image_ = other.image_;
     notify(rect());
 }
 
@@ -127,10 +77,9 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue col
 {
     qint64 xa = toPixel(x1), ya = toPixel(y1), xb = toPixel(x2), yb = toPixel(y2);
     const QRgb pixel = toQRgb(colour);
-    const qint64 width = size_.width(), height = size_.height();
-    QImage &image = pixels(std::min(ya, yb), std::max(ya, yb));
-    uchar *bits = image.bits();
-    const qint64 stride = image.bytesPerLine();
+    const qint64 width = image_.width(), height = image_.height();
+    uchar *bits = image_.bits();
+    const qint64 stride = image_.bytesPerLine();
     auto put = [&](qint64 x, qint64 y) {
         if (x >= 0 && x < width && y >= 0 && y < height) {
             reinterpret_cast<QRgb *>(bits + y * stride)[x] = pixel;
@@ -170,15 +119,15 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue col
     notify(bounds & rect());
 }
 
-void PictureSurface::fillSpan(QImage &image, int y, int left, int right, QRgb pixel)
+void PictureSurface::fillSpan(int y, int left, int right, QRgb pixel)
 {
-    if (y < 0 || y >= size_.height()) {
+    if (y < 0 || y >= image_.height()) {
         return;
     }
     left = std::max(left, 0);
-    right = std::min(right, size_.width() - 1);
+    right = std::min(right, image_.width() - 1);
     if (left <= right) {
-        auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+        auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
         std::fill(row + left, row + right + 1, pixel);
     }
 }
@@ -186,8 +135,8 @@ void PictureSurface::fillSpan(QImage &image, int y, int left, int right, QRgb pi
 void PictureSurface::Circle(float x, float y, float radius, ColorValue colour)
 {
     const qint64 cx = toPixel(x), cy = toPixel(y), r = toPixel(radius);
-    if (r < 0 || r >= kFarAway || cx + r < 0 || cy + r < 0 || cx - r >= size_.width() ||
-        cy - r >= size_.height()) {
+    if (r < 0 || r >= kFarAway || cx + r < 0 || cy + r < 0 || cx - r >= image_.width() ||
+        cy - r >= image_.height()) {
         return;
     }
     // Half the width of every row of the disc, with a row of -1 beyond each end.
@@ -207,20 +156,19 @@ void PictureSurface::Circle(float x, float y, float radius, ColorValue colour)
     const QRgb outline = toQRgb(colour);
     const QRgb inside = toQRgb(FillColor);
     const qint64 firstRow = std::max<qint64>(-r, -cy);
-    const qint64 lastRow = std::min<qint64>(r, size_.height() - 1 - cy);
-    QImage &image = pixels(cy + firstRow, cy + lastRow);
+    const qint64 lastRow = std::min<qint64>(r, image_.height() - 1 - cy);
     for (qint64 dy = firstRow; dy <= lastRow; ++dy) {
         const int row = int(cy + dy);
         const qint64 *widths = halfWidths + dy + r + 1;
         const qint64 half = widths[0];
         if (FillStyle == kFillSolid) {
-            fillSpan(image, row, int(cx - half), int(cx + half), inside);
+            fillSpan(row, int(cx - half), int(cx + half), inside);
         }
         // A pixel is on the outline when a neighbour in its row or column is outside the disc.
         const qint64 edge = std::min(half, std::min(widths[-1], widths[1]) + 1);
         if (FillStyle != kFillSolid || inside != outline) {
-            fillSpan(image, row, int(cx - half), int(cx - edge), outline);
-            fillSpan(image, row, int(cx + edge), int(cx + half), outline);
+            fillSpan(row, int(cx - half), int(cx - edge), outline);
+            fillSpan(row, int(cx + edge), int(cx + half), outline);
         }
     }
     notify(QRect(int(cx - r), int(cy - r), int(2 * r + 1), int(2 * r + 1)) & rect());
@@ -229,28 +177,25 @@ void PictureSurface::Circle(float x, float y, float radius, ColorValue colour)
 void PictureSurface::PSet(float x, float y, ColorValue colour)
 {
     const qint64 px = toPixel(x), py = toPixel(y);
-    if (px < 0 || py < 0 || px >= size_.width() || py >= size_.height()) {
+    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
         return;
     }
-    reinterpret_cast<QRgb *>(pixels(py, py).scanLine(int(py)))[px] = toQRgb(colour);
+    reinterpret_cast<QRgb *>(image_.scanLine(int(py)))[px] = toQRgb(colour);
     notify(QRect(int(px), int(py), 1, 1));
 }
 
 ColorValue PictureSurface::Point(float x, float y) const
 {
     const qint64 px = toPixel(x), py = toPixel(y);
-    if (px < 0 || py < 0 || px >= size_.width() || py >= size_.height()) {
+    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
         return kNoColor;
-    }
-    if (py < readyTop_ || py >= readyBottom_) {
-        return backColor_;
     }
     return fromQRgb(reinterpret_cast<const QRgb *>(image_.constScanLine(int(py)))[px]);
 }
 
 void PictureSurface::Cls()
 {
-    readyTop_ = readyBottom_ = 0;
+    image_.fill(toQRgb(backColor_));
     CurrentX = 0;
     CurrentY = 0;
     notify(rect());
@@ -259,7 +204,7 @@ void PictureSurface::Cls()
 void PictureSurface::setBackColor(ColorValue colour)
 {
     backColor_ = colour;
-    readyTop_ = readyBottom_ = 0;
+    image_.fill(toQRgb(backColor_));
     notify(rect());
 }
 
@@ -267,14 +212,12 @@ void PictureSurface::Print(const QString &text)
 {
     const int x = int(toPixel(CurrentX));
     const int y = int(toPixel(CurrentY));
-    pixels(0, -1); // the image's resolution sizes the font
     const QFontMetrics metrics(font, &image_);
     const QRect ink = metrics.boundingRect(text).translated(x, y + metrics.ascent());
     const QRect line(x, y, metrics.horizontalAdvance(text), metrics.height());
     const QRect changed = ink.united(line).adjusted(-1, -1, 1, 1) & rect();
-    QImage &image = pixels(changed.top(), changed.bottom());
     if (!changed.isEmpty()) {
-        QPainter painter(&image);
+        QPainter painter(&image_);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(font);
         painter.setPen(toQColor(ForeColor));

@@ -28,7 +28,7 @@ public:
 
     explicit PictureSurface(QSize drawableSize);
 
-    QSize size() const { return size_; }
+    QSize size() const { return image_.size(); }
 
     // Line: a one-pixel-wide straight line, both end points included.
     void Line(float x1, float y1, float x2, float y2, ColorValue colour);
@@ -50,22 +50,18 @@ public:
     ColorValue BackColor() const { return backColor_; }
     void setBackColor(ColorValue colour);
 
-    // Image: the persistent picture of the drawable area.
-    const QImage &Image() const;
+    // Image: the persistent picture of the drawable area, every pixel as it is shown.
+    const QImage &Image() const { return image_; }
 
-    // Whether the surface holds no pixels of its own yet: since it was made, cleared or given a
-    // new background, nothing has been drawn on it and its Image has not been asked for, so
-    // every pixel is the background. Rows get pixels of their own only when first needed.
-    bool isBlank() const { return readyTop_ >= readyBottom_; }
-
-    // Paints the part `source` of the surface with its top-left corner at `target`.
-    void paint(QPainter &painter, QPoint target, const QRect &source) const;
+    // Paints the whole surface with its top-left corner at `origin`; the painter's clip limits
+    // the work. Every pixel is drawn through the same transform whatever the clip, so a partial
+    // repaint shows exactly what a full one would, at every scale.
+    void paint(QPainter &painter, QPoint origin) const;
 
     // Changes the image directly; edit(image) returns the rectangle it changed.
-    template <typename Edit> void edit(Edit &&editImage) { notify(editImage(pixels())); }
+    template <typename Edit> void edit(Edit &&editImage) { notify(editImage(image_)); }
 
-    // Takes the other surface's picture, of the same size; the two share its pixels until
-    // either is drawn on.
+    // Takes the other surface's picture, of the same size.
     void copyFrom(const PictureSurface &other);
 
     // Called with every changed rectangle, so a view can repaint just that part.
@@ -92,19 +88,11 @@ public:
     QFont font;                               // font of Print, never anti-aliased
 
 private:
-    // The image, with rows top..bottom (both included, clipped to the surface) ready to draw on.
-    QImage &pixels(qint64 top, qint64 bottom) const;
-    QImage &pixels() const { return pixels(0, size_.height() - 1); }
-    QRect rect() const { return QRect(QPoint(0, 0), size_); }
-    void fillSpan(QImage &image, int y, int left, int right, QRgb pixel);
+    QRect rect() const { return QRect(QPoint(0, 0), image_.size()); }
+    void fillSpan(int y, int left, int right, QRgb pixel);
     void notify(const QRect &changed);
 
-    QSize size_;
-    mutable QImage image_; // the pixels, once there are any
-    // Rows readyTop_..readyBottom_ - 1 of image_ hold the surface's pixels; every other row is
-    // all backColor_, whatever image_ holds there.
-    mutable int readyTop_ = 0;
-    mutable int readyBottom_ = 0;
+    QImage image_; // the pixels
     ColorValue backColor_ = kDefaultBackColor;
     std::function<void(const QRect &)> changeListener_;
     int batchDepth_ = 0;

@@ -49,13 +49,7 @@ void TestBrush::init()
 
 void TestBrush::drag(QPoint from, const QList<QPoint> &path)
 {
-    PictureBox *canvas = form_->Picture1;
-    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, from.x(), from.y()));
-    for (const QPoint &to : path) {
-        QTest::mouseMove(canvas, boxPoint(canvas, to.x(), to.y()));
-    }
-    const QPoint end = path.isEmpty() ? from : path.last();
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, boxPoint(canvas, end.x(), end.y()));
+    dragOn(form_->Picture1, QList<QPoint>{from} + path);
 }
 
 void TestBrush::brushSelectionCyclesTwoToTen_data()
@@ -107,7 +101,7 @@ void TestBrush::beforeAnyPickADragPaintsBlackDiscsOfRadiusTwo()
 
 void TestBrush::aDragPaintsOneDiscPerMoveInThePickedColour()
 {
-    QTest::mouseClick(form_->Picture2, Qt::LeftButton, {}, boxPoint(form_->Picture2, 300, 10));
+    clickOn(form_->Picture2, 300, 10);
     const ColorValue picked = *form_->color;
     form_->Command2->click(); // radius 3
     form_->Command2->click(); // radius 4
@@ -157,9 +151,7 @@ void TestBrush::aDiscOverTheEdgeIsClipped()
 {
     PictureBox *canvas = form_->Picture1;
     // With the button held the canvas follows the pointer past its edge.
-    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, 5, 5));
-    QTest::mouseMove(canvas, boxPoint(canvas, -1, 0));
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, boxPoint(canvas, -1, 0));
+    dragOn(canvas, {{5, 5}, {-1, 0}});
     int expected = 0;
     for (int y = 0; y <= 2; ++y) {
         for (int x = 0; x <= 2; ++x) {

@@ -63,13 +63,13 @@ void TestColourReplacement::pick(ColorValue colour)
 {
     // The strip is the only way to pick; put the wanted colour where the press lands.
     form_->Picture2->surface().PSet(10, 10, colour);
-    QTest::mouseClick(form_->Picture2, Qt::LeftButton, {}, boxPoint(form_->Picture2, 10, 10));
+    clickOn(form_->Picture2, 10, 10);
     QCOMPARE(form_->color, std::optional<ColorValue>(colour));
 }
 
 void TestColourReplacement::pressCanvas(Qt::MouseButton button, int x, int y)
 {
-    QTest::mouseClick(form_->Picture1, button, {}, boxPoint(form_->Picture1, x, y));
+    clickOn(form_->Picture1, x, y, button);
 }
 
 void TestColourReplacement::replacementTouchesExactlyThePixelsOfTheColour_data()
@@ -202,7 +202,7 @@ void TestColourReplacement::theModeSurvivesOtherCommands()
     form_->Command7->click(); // new image
     form_->Command8->click(); // help
     form_->Command6->click(); // save
-    QTest::mouseClick(form_->Picture2, Qt::LeftButton, {}, boxPoint(form_->Picture2, 3, 3));
+    clickOn(form_->Picture2, 3, 3);
     QCOMPARE(form_->spremeni, qint16(1));
     const ColorValue panel = RGB(200, 200, 200);
     const int panelPixels = countPixels(form_->Picture1->surface().Image(), panel);
@@ -215,15 +215,14 @@ void TestColourReplacement::aDragStartingWithTheArmedPressPaintsOverTheReplaceme
     pick(kNew);
     form_->Command4->click();
     PictureBox *canvas = form_->Picture1;
-    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, 100, 100));
-    QTest::mouseMove(canvas, boxPoint(canvas, 100, 100));
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, boxPoint(canvas, 100, 100));
+    dragOn(canvas, {{100, 100}, {100, 100}});
     // The whole grey canvas took kNew first; the disc of the move is kNew on top of it.
     QCOMPARE(countPixels(canvas->surface().Image(), kNew), 525 * 437);
 
     pick(kBlack);
     form_->Command4->click();
-    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, 10, 10));
+    sendMouse(canvas, QEvent::MouseButtonPress, boxPoint(canvas, 10, 10), Qt::LeftButton,
+              Qt::LeftButton);
     pick(kC); // a pick in the middle of the drag, with the left button still held
     sendMouse(canvas, QEvent::MouseMove, boxPoint(canvas, 10, 10), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(countPixels(canvas->surface().Image(), kBlack), 525 * 437 - 13);

@@ -103,9 +103,7 @@ void TestHelpOverlay::aSecondClickPaintsTheSame()
 void TestHelpOverlay::strokesPaintOverThePanelAndNewImageClearsIt()
 {
     PictureBox *canvas = form_->Picture1;
-    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, 35, 45));
-    QTest::mouseMove(canvas, boxPoint(canvas, 35, 45));
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, boxPoint(canvas, 35, 45));
+    dragOn(canvas, {{35, 45}, {35, 45}});
     for (int dy = -2; dy <= 2; ++dy) {
         QCOMPARE(canvas->surface().Point(35, float(45 + dy)), RGB(0, 0, 0));
     }

@@ -75,7 +75,7 @@ void TestForm1::controlsSitAtTheirPlacesWithTheirCaptions()
         {"Picture2", form_->Picture2}, {"Picture3", form_->Picture3}};
     QWidget *control = controls.at(name);
     QCOMPARE(control->geometry(), geometry);
-    QCOMPARE(control->parentWidget(), form_.get());
+    QCOMPARE(control->parentWidget(), form_->widget());
     if (auto *button = qobject_cast<QPushButton *>(control)) {
         QVERIFY2(button->text().startsWith(caption), qPrintable(button->text()));
         QVERIFY(!button->isDefault());
@@ -161,16 +161,13 @@ void TestForm1::anyButtonPicksTheColourUnderThePointer()
     QFETCH(Qt::MouseButton, button);
     QFETCH(int, x);
     const ColorValue shown = form_->Picture2->surface().Point(float(x), 14);
-    QTest::mousePress(form_->Picture2, button, Qt::ControlModifier,
-                      boxPoint(form_->Picture2, x, 14));
+    clickOn(form_->Picture2, x, 14, button, Qt::ControlModifier);
     QCOMPARE(form_->color, std::optional<ColorValue>(shown));
-    QTest::mouseRelease(form_->Picture2, button, {}, boxPoint(form_->Picture2, x, 14));
 }
 
 void TestForm1::aNewPaletteLeavesThePickedColour()
 {
-    QTest::mousePress(form_->Picture2, Qt::LeftButton, {}, boxPoint(form_->Picture2, 50, 3));
-    QTest::mouseRelease(form_->Picture2, Qt::LeftButton, {}, boxPoint(form_->Picture2, 50, 3));
+    clickOn(form_->Picture2, 50, 3);
     const auto picked = form_->color;
     QVERIFY(picked.has_value());
     form_->Command1->click();
@@ -211,7 +208,8 @@ void TestForm1::theWindowRepaintsFromItsSurface()
 {
     // What the window shows of the indicator is what its surface holds.
     const QRect indicator(795, 410, 40, 30);
-    const QImage shown = form_->grab(indicator).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown =
+        form_->widget()->grab(indicator).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, form_->windowSurface().Image().copy(indicator));
 }
 

@@ -49,7 +49,7 @@ void TestPictureName::startUpNamesThePictureAfterItsMoment()
 
     // With the real clock the name is that of the moment of start-up.
     const QDateTime before = QDateTime::currentDateTime();
-    Form1 real(&QDateTime::currentDateTime, folder.path());
+    Form1 real(&localNow, folder.path());
     const QDateTime after = QDateTime::currentDateTime();
     QVERIFY(real.imeslike == pictureName(before) || real.imeslike == pictureName(after));
 }
@@ -59,13 +59,11 @@ void TestPictureName::newImageClearsTheCanvasAndRenamesItOnly()
     QTemporaryDir folder;
     QDateTime now({2027, 3, 5}, {21, 4, 7});
     Form1 form([&] { return now; }, folder.path());
-    QTest::mouseClick(form.Picture2, Qt::LeftButton, {}, boxPoint(form.Picture2, 100, 10));
+    clickOn(form.Picture2, 100, 10);
     form.Command2->click();
     form.Command8->click();
     PictureBox *canvas = form.Picture1;
-    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, 300, 300));
-    QTest::mouseMove(canvas, boxPoint(canvas, 300, 300));
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, boxPoint(canvas, 300, 300));
+    dragOn(canvas, {{300, 300}, {300, 300}});
     form.Command4->click();
     const QImage strip = form.Picture2->surface().Image().copy();
     const auto colour = form.color;

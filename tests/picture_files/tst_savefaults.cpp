@@ -49,13 +49,12 @@ void TestSaveFaults::cleanup()
 
 void TestSaveFaults::stroke(int y)
 {
-    PictureBox *canvas = form_->Picture1;
-    QTest::mouseClick(form_->Picture2, Qt::LeftButton, {}, boxPoint(form_->Picture2, y, 5));
-    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, 10, y));
+    clickOn(form_->Picture2, y, 5);
+    QList<QPoint> path;
     for (int x = 10; x < 500; x += 7) {
-        QTest::mouseMove(canvas, boxPoint(canvas, x, y));
+        path.append({x, y});
     }
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, boxPoint(canvas, 500, y));
+    dragOn(form_->Picture1, path);
 }
 
 void TestSaveFaults::expectReportedFailure(const QString &reasonPart)

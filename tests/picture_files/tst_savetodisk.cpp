@@ -41,13 +41,12 @@ void TestSaveToDisk::init()
 void TestSaveToDisk::drawSomething()
 {
     form_->Command8->click();
-    QTest::mouseClick(form_->Picture2, Qt::LeftButton, {}, boxPoint(form_->Picture2, 260, 5));
-    PictureBox *canvas = form_->Picture1;
-    QTest::mousePress(canvas, Qt::LeftButton, {}, boxPoint(canvas, 0, 0));
+    clickOn(form_->Picture2, 260, 5);
+    QList<QPoint> path{{0, 0}};
     for (int x = 0; x <= 524; x += 6) {
-        QTest::mouseMove(canvas, boxPoint(canvas, x, 436 - x * 436 / 524));
+        path.append({x, 436 - x * 436 / 524});
     }
-    QTest::mouseRelease(canvas, Qt::LeftButton, {}, boxPoint(canvas, 524, 0));
+    dragOn(form_->Picture1, path);
 }
 
 QImage TestSaveToDisk::savedPicture(const QString &name) const

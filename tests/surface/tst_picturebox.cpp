@@ -13,8 +13,8 @@ private slots:
     void drawableAreaIsTheOuterSizeLessATwoPixelBorder();
     void buttonsAndModifiersBecomeBitMasks_data();
     void buttonsAndModifiersBecomeBitMasks();
+    void pressesAreReportedInDrawableAreaPixels_data();
     void pressesAreReportedInDrawableAreaPixels();
-    void pressesOnTheBorderAreNotReported();
     void movesWithoutAButtonOutsideTheAreaAreNotReportedButDragsAre();
     void theBoxShowsItsImageAgainWheneverItRepaints();
 };
@@ -59,29 +59,39 @@ void TestPictureBox::buttonsAndModifiersBecomeBitMasks()
     QCOMPARE(shiftMask(Qt::ControlModifier), 2);
 }
 
-void TestPictureBox::pressesAreReportedInDrawableAreaPixels()
+void TestPictureBox::pressesAreReportedInDrawableAreaPixels_data()
 {
-    QWidget window;
-    PictureBox box(QRect(0, 0, 529, 33), &window);
-    QSignalSpy downs(&box, &PictureBox::mouseDown);
-    QTest::mousePress(&box, Qt::RightButton, Qt::ShiftModifier, QPoint(2 + 10, 2 + 20));
-    QCOMPARE(downs.size(), 1);
-    QCOMPARE(downs[0][0].toInt(), 2);
-    QCOMPARE(downs[0][1].toInt(), 1);
-    QCOMPARE(downs[0][2].toFloat(), 10.0f);
-    QCOMPARE(downs[0][3].toFloat(), 20.0f);
+    QTest::addColumn<QPoint>("position"); // in the box, as the event rounds it
+    QTest::addColumn<QPointF>("fraction"); // where the pointer really is, off that
+    QTest::addColumn<bool>("reported");
+    QTest::addColumn<QPointF>("pixel");
+    QTest::newRow("x and y kept apart") << QPoint(12, 22) << QPointF() << true << QPointF(10, 20);
+    QTest::newRow("right half of pixel 200 on a 2x screen is still 200")
+        << QPoint(203, 17) << QPointF(-0.5, -0.5) << true << QPointF(200, 14);
+    QTest::newRow("a quarter into pixel 7 on a 1.25x screen")
+        << QPoint(9, 3) << QPointF(0.25, 0.4) << true << QPointF(7, 1);
+    QTest::newRow("last drawable pixel") << QPoint(526, 30) << QPointF() << true << QPointF(524, 28);
+    QTest::newRow("left border") << QPoint(1, 10) << QPointF() << false << QPointF();
+    QTest::newRow("lower right border") << QPoint(527, 31) << QPointF() << false << QPointF();
 }
 
-void TestPictureBox::pressesOnTheBorderAreNotReported()
+void TestPictureBox::pressesAreReportedInDrawableAreaPixels()
 {
+    QFETCH(QPoint, position);
+    QFETCH(QPointF, fraction);
+    QFETCH(bool, reported);
+    QFETCH(QPointF, pixel);
     QWidget window;
-    PictureBox box(QRect(0, 0, 529, 33), &window);
+    PictureBox box(QRect(30, 40, 529, 33), &window);
     QSignalSpy downs(&box, &PictureBox::mouseDown);
-    QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(1, 10));
-    QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(527, 31));
-    QCOMPARE(downs.size(), 0);
-    QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(526, 30));
-    QCOMPARE(downs.size(), 1);
+    sendMouse(&box, QEvent::MouseButtonPress, position, Qt::RightButton, Qt::RightButton,
+              Qt::ShiftModifier, fraction);
+    QCOMPARE(downs.size(), reported ? 1 : 0);
+    if (reported) {
+        QCOMPARE(downs[0][0].toInt(), 2);
+        QCOMPARE(downs[0][1].toInt(), 1);
+        QCOMPARE(QPointF(downs[0][2].toFloat(), downs[0][3].toFloat()), pixel);
+    }
 }
 
 void TestPictureBox::movesWithoutAButtonOutsideTheAreaAreNotReportedButDragsAre()

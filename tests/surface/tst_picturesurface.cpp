@@ -29,7 +29,6 @@ private slots:
     void printDrawsCrispTextAndMovesDownOneLine();
     void printOfANumberDrawsItsDigits();
     void changesAreReportedWithTheirRectangle();
-    void aBlankSurfaceReadsAsItsBackgroundUntilDrawnOn();
     void aCopySharesThePictureUntilEitherIsDrawnOn();
 };
 
@@ -271,32 +270,6 @@ void TestPictureSurface::changesAreReportedWithTheirRectangle()
     QCOMPARE(reported.size(), 2);
     QCOMPARE(reported[0], QRect(0, 40, 16, 21));
     QCOMPARE(reported[1], QRect(40, 10, 1, 11));
-}
-
-void TestPictureSurface::aBlankSurfaceReadsAsItsBackgroundUntilDrawnOn()
-{
-    PictureSurface surface(QSize(20, 10));
-    QVERIFY(surface.isBlank());
-    QCOMPARE(surface.Point(19, 9), kGrey);
-    surface.PSet(3, 4, kRed);
-    QVERIFY(!surface.isBlank());
-    QCOMPARE(surface.Point(3, 4), kRed);
-    surface.setBackColor(kBlue);
-    QVERIFY(surface.isBlank());
-    QCOMPARE(surface.Point(3, 4), kBlue);
-    QCOMPARE(countPixels(surface.Image(), kBlue), 200); // asking for the pixels makes them
-    surface.PSet(1, 1, kRed);
-    surface.Cls();
-    QCOMPARE(surface.Point(1, 1), kBlue);
-    surface.PSet(2, 2, kRed); // the first drawing after a clear starts from the background
-    QCOMPARE(countPixels(surface.Image(), kBlue), 199);
-
-    // Drawings far apart leave the rows between them in the background.
-    PictureSurface tall(QSize(4, 100));
-    tall.PSet(1, 10, kRed);
-    tall.Line(2, 90, 2, 95, kRed);
-    QCOMPARE(tall.Point(1, 50), kGrey);
-    QCOMPARE(countPixels(tall.Image(), kGrey), 400 - 7);
 }
 
 void TestPictureSurface::aCopySharesThePictureUntilEitherIsDrawnOn()
