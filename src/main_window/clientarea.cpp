@@ -15,5 +15,5 @@ void ClientArea::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), toQColor(surface_.BackColor()));
-    surface_.paint(painter, QPoint(0, 0));
+    surface_.paint(painter, QPoint(0, 0), event->rect());
 }

@@ -9,6 +9,7 @@
 #include "palette/sinepalette.h"
 #include "picture_files/bitmapfile.h"
 #include "picture_files/picturename.h"
+#include "surface/devicepixels.h"
 #include "surface/picturebox.h"
 
 #include <QDir>
@@ -38,7 +39,7 @@ Form1::Form1(Clock clock, QString saveFolder)
     setWidgetResizable(true); // the area fills a larger window, and scrolls in a smaller one
     resize(Form1Layout::kRestoredClientSize);
     windowSurface_.setChangeListener(
-        [this](const QRect &changed) { clientArea_->update(changed); });
+        [this](const QRect &changed) { clientArea_->update(repaintRect(changed)); });
     createControls();
     connectHandlers();
     setTabOrder();

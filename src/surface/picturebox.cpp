@@ -1,5 +1,6 @@
 #include "surface/picturebox.h"
 
+#include "surface/devicepixels.h"
 #include "surface/mousearguments.h"
 
 #include <QMouseEvent>
@@ -15,7 +16,9 @@ PictureBox::PictureBox(const QRect &outerGeometry, QWidget *parent)
     setGeometry(outerGeometry);
     setAttribute(Qt::WA_OpaquePaintEvent);
     surface_.setChangeListener(
-        [this](const QRect &changed) { update(changed.translated(contentsRect().topLeft())); });
+        [this](const QRect &changed) {
+            update(repaintRect(changed.translated(contentsRect().topLeft())) & contentsRect());
+        });
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
@@ -24,17 +27,20 @@ void PictureBox::paintEvent(QPaintEvent *event)
     // Image pixels map one to one onto the drawable area; on a scaled display the painter
     // enlarges them without smoothing, so every shown pixel keeps its exact colour.
     QPainter painter(this);
-    surface_.paint(painter, contentsRect().topLeft());
+    surface_.paint(painter, contentsRect().topLeft(), event->rect());
 }
 
 QPointF PictureBox::pointerPixel(const QMouseEvent *event) const
 {
-    // The event's own position is rounded to whole logical pixels, but on a scaled display the
-    // pointer on the right half of a pixel is still on that pixel. Its position in the window
-    // is not rounded.
-    const QPointF inside =
-        event->scenePosition() - mapTo(window(), QPointF(contentsRect().topLeft()));
-    return {std::floor(inside.x()), std::floor(inside.y())};
+    // The event's own position is rounded to whole logical pixels, but on a scaled screen a
+    // pointer on the right half of a pixel is still on that pixel. The position in the window
+    // is not rounded: it tells the device pixel under the pointer, and that shows one pixel.
+    const double scale = devicePixelRatio();
+    const QPoint origin = mapTo(window(), contentsRect().topLeft());
+    auto onScreen = [&](double logical) { return int(std::floor(logical * scale + 1e-9)); };
+    const QPointF at = event->scenePosition();
+    return QPointF(shownPixel(onScreen(at.x()), scale, origin.x()),
+                   shownPixel(onScreen(at.y()), scale, origin.y()));
 }
 
 bool PictureBox::onDrawableArea(QPointF pixel) const

@@ -1,5 +1,7 @@
 #include "surface/picturesurface.h"
 
+#include "surface/devicepixels.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -61,9 +63,45 @@ PictureSurface::PictureSurface(QSize drawableSize)
     font.setStyleStrategy(QFont::NoAntialias);
 }
 
-void PictureSurface::paint(QPainter &painter, QPoint origin) const
+void PictureSurface::paint(QPainter &painter, QPoint origin, const QRect &exposed) const
 {
-    painter.drawImage(origin, image_);
+    const QRect area = exposed & QRect(origin, image_.size());
+    const QTransform toDevice = painter.deviceTransform();
+    if (area.isEmpty() || toDevice.type() <= QTransform::TxTranslate) {
+        // One device pixel per image pixel.
+        painter.drawImage(area.topLeft(), image_, area.translated(-origin));
+        return;
+    }
+    // Scaled: the device pixels whose centres lie in the area, each from the pixel that
+    // shownPixel names. The painter maps the logical pixel p to scale * (p + offset).
+    const double scale = toDevice.m11();
+    const QPointF offset = QPointF(toDevice.dx(), toDevice.dy()) / scale;
+    const QPoint imageOrigin = (QPointF(origin) + offset).toPoint();
+    auto firstCentreAt = [&](double logical) { return int(std::ceil(logical * scale - 0.5)); };
+    const QPointF areaStart = QPointF(area.topLeft()) + offset;
+    const QPointF areaEnd = QPointF(area.bottomRight() + QPoint(1, 1)) + offset;
+    const QRect device(QPoint(firstCentreAt(areaStart.x()), firstCentreAt(areaStart.y())),
+                       QPoint(firstCentreAt(areaEnd.x()) - 1, firstCentreAt(areaEnd.y()) - 1));
+    if (device.isEmpty()) {
+        return;
+    }
+    std::vector<int> columns(std::size_t(device.width()));
+    for (int i = 0; i < device.width(); ++i) {
+        columns[std::size_t(i)] = std::clamp(
+            shownPixel(device.left() + i, scale, imageOrigin.x()), 0, image_.width() - 1);
+    }
+    QImage shown(device.size(), QImage::Format_RGB32);
+    for (int j = 0; j < device.height(); ++j) {
+        const int row = std::clamp(shownPixel(device.top() + j, scale, imageOrigin.y()), 0,
+                                   image_.height() - 1);
+        const auto *from = reinterpret_cast<const QRgb *>(image_.constScanLine(row));
+        auto *to = reinterpret_cast<QRgb *>(shown.scanLine(j));
+        for (int i = 0; i < device.width(); ++i) {
+            to[i] = from[columns[std::size_t(i)]];
+        }
+    }
+    shown.setDevicePixelRatio(scale);
+    painter.drawImage(QPointF(device.topLeft()) / scale - offset, shown);
 }
 
 void PictureSurface::copyFrom(const PictureSurface &other)

@@ -53,10 +53,11 @@ public:
     // Image: the persistent picture of the drawable area, every pixel as it is shown.
     const QImage &Image() const { return image_; }
 
-    // Paints the whole surface with its top-left corner at `origin`; the painter's clip limits
-    // the work. Every pixel is drawn through the same transform whatever the clip, so a partial
-    // repaint shows exactly what a full one would, at every scale.
-    void paint(QPainter &painter, QPoint origin) const;
+    // Paints the part of the surface within `exposed`, with the surface's top-left corner at
+    // `origin` (both in the painter's logical pixels). Nothing is smoothed: on a scaled screen
+    // each device pixel shows the image pixel that shownPixel names, so a partial repaint shows
+    // exactly what a full one would, and a pointer points at the pixel it is seen on.
+    void paint(QPainter &painter, QPoint origin, const QRect &exposed) const;
 
     // Changes the image directly; edit(image) returns the rectangle it changed.
     template <typename Edit> void edit(Edit &&editImage) { notify(editImage(image_)); }
