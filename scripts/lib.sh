@@ -6,11 +6,11 @@ SINEPAINT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # What building and running the program needs.
 SINEPAINT_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
                           fonts-dejavu-core)
-# What the tests need besides: a virtual display, a window manager and X tools for the
-# real-window test, a screenshot tool, and clang-format for the format check.
-SINEPAINT_TEST_PACKAGES=(xvfb xauth openbox xdotool x11-utils imagemagick clang-format)
+# What the tests need besides: a virtual display, a window manager, X tools and a screenshot
+# tool for the real-window tests, and a Wayland compositor with Qt's Wayland plugin.
+SINEPAINT_TEST_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick weston qt6-wayland)
 # What the benchmarks need besides.
-SINEPAINT_BENCH_PACKAGES=(libbenchmark-dev time xvfb xauth)
+SINEPAINT_BENCH_PACKAGES=(libbenchmark-dev time)
 
 # ensure_packages PACKAGE...: installs those that are missing, on Debian and Ubuntu.
 ensure_packages() {

@@ -33,11 +33,16 @@ wait_for() {
     done
 }
 
-# start_x_session: Xvfb at 1280 x 800 on a free display, and openbox managing it.
+# start_x_session [SCREEN]: Xvfb at SCREEN (1280x800 unless given) on a free display, and
+# openbox managing it. Everything started from here has a home and XDG folders in $work, so
+# nothing reaches the user's own.
 start_x_session() {
-    export XDG_RUNTIME_DIR="$work/runtime"
+    export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
+        XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$work/data"
+    mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x800}x24" -nolisten tcp 3>"$work/display" \
+        2>"$work/xvfb.log" &
     session_pids+=($!)
     wait_for test -s "$work/display"
     export DISPLAY=":$(cat "$work/display")"
@@ -50,6 +55,16 @@ start_x_session() {
 window_named() {
     wait_for xdotool search --onlyvisible --name "^$1\$"
     xdotool search --onlyvisible --name "^$1\$" | head -n 1
+}
+
+# wait_for_maximised WINDOW: waits until the window manager has maximised the window and the
+# window spans the screen's width.
+wait_for_maximised() {
+    local screen_width
+    screen_width=$(xwininfo -root | sed -n 's/.*Width: *//p')
+    wait_for sh -c "xprop -id $1 _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_VERT &&
+        xprop -id $1 _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ &&
+        xwininfo -id $1 | grep -q 'Width: $screen_width\$'"
 }
 
 # window_origin WINDOW: sets left and top to where the window's client area lies on the screen,

@@ -13,7 +13,7 @@ HOME="$work/home" QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
 session_pids+=($program_pid)
 window=$(window_named form1)
-sleep 1 # let the window manager settle the maximised size
+wait_for_maximised "$window"
 
 # The window is maximised.
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_VERT || fail "not maximised"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The real program under a real Wayland compositor, weston's headless backend: it starts, its
+# window is mapped under the application id, it keeps running without a warning, and a request
+# to terminate ends it with status 0. Usage: wayland_test.sh PATH_TO_SINEPAINT [APP_ID]
+set -euo pipefail
+
+program=$1
+app_id=${2:-}
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [ -n "${KEEP:-}" ] && echo "kept $work" >&2 || rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+wait_for() { # wait_for COMMAND...: up to 20 seconds
+    local tries=0
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ $tries -lt 200 ] || fail "timed out waiting for: $*"
+        sleep 0.1
+    done
+}
+
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY
+weston --backend=headless-backend.so --socket=sinepaint-test --width=1920 --height=1200 \
+    --idle-time=0 >"$work/weston.log" 2>&1 &
+pids+=($!)
+wait_for test -S "$XDG_RUNTIME_DIR/sinepaint-test"
+
+# WAYLAND_DEBUG lines start with a time in brackets; anything else the program says is a warning.
+WAYLAND_DISPLAY=sinepaint-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" \
+    2>"$work/program.log" &
+program=$!
+pids+=($program)
+# Mapped: a buffer attached and committed to a surface that has an xdg_toplevel.
+wait_for grep -q 'xdg_toplevel@[0-9]*\.set_title("form1")' "$work/program.log"
+wait_for grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log"
+if [ -n "$app_id" ]; then
+    grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$work/program.log" ||
+        fail "the compositor was not given the application id $app_id"
+fi
+sleep 2 # running a while: it must not end or warn meanwhile
+kill -0 "$program" 2>/dev/null || fail "the program ended by itself: $(grep -v '^\[' "$work/program.log")"
+kill -TERM "$program"
+status=0
+wait "$program" || status=$?
+warnings=$(grep -v '^\[' "$work/program.log" | grep -v '^ *$' || true)
+[ -z "$warnings" ] || fail "the program printed: $warnings"
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "wayland: mapped, ran quietly and ended cleanly"
