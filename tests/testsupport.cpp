@@ -25,8 +25,7 @@ void sendMouse(QWidget *widget, int type, QPoint position, Qt::MouseButton butto
     QApplication::sendEvent(widget, &event);
 }
 
-void clickOn(PictureBox *box, int x, int y, Qt::MouseButton button,
-             Qt::KeyboardModifiers modifiers)
+void clickOn(PictureBox *box, int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     const QPoint at = boxPoint(box, x, y);
     sendMouse(box, QEvent::MouseButtonPress, at, button, button, modifiers);

@@ -7,8 +7,8 @@
 #include "surface/picturesurface.h"
 
 #include <QDateTime>
-#include <QString>
 #include <QScrollArea>
+#include <QString>
 
 #include <functional>
 #include <optional>
@@ -28,8 +28,7 @@ public:
     using Clock = std::function<QDateTime()>;
 
     // Opens the window maximised and ready for work. Pictures are saved in `saveFolder`.
-    explicit Form1(Clock clock = &localNow,
-                   QString saveFolder = defaultFolderForPictures());
+    explicit Form1(Clock clock = &localNow, QString saveFolder = defaultFolderForPictures());
 
     static QString defaultFolderForPictures();
 
@@ -95,6 +94,6 @@ private:
     QString saveFolder_;
     PaletteRandom random_; // the run's one generator, used only by the palette
     PictureSurface windowSurface_;
-    ClientArea *clientArea_; // holds the controls and shows windowSurface_
+    ClientArea *clientArea_;     // holds the controls and shows windowSurface_
     BitmapWriter pictureWriter_; // writes the saved pictures
 };

@@ -24,8 +24,8 @@ void quitOnTerminationRequest()
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0) {
         return; // the default action then ends the program as before
     }
-    auto *notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read,
-                                         QCoreApplication::instance());
+    auto *notifier =
+        new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(signalSockets[1], &byte, 1);

@@ -15,10 +15,9 @@ PictureBox::PictureBox(const QRect &outerGeometry, QWidget *parent)
     setLineWidth(kBorderWidth);
     setGeometry(outerGeometry);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_.setChangeListener(
-        [this](const QRect &changed) {
-            update(repaintRect(changed.translated(contentsRect().topLeft())) & contentsRect());
-        });
+    surface_.setChangeListener([this](const QRect &changed) {
+        update(repaintRect(changed.translated(contentsRect().topLeft())) & contentsRect());
+    });
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)

@@ -56,8 +56,7 @@ qint64 discHalfWidth(qint64 radius, qint64 dy)
 
 } // namespace
 
-PictureSurface::PictureSurface(QSize drawableSize)
-    : image_(drawableSize, QImage::Format_RGB32)
+PictureSurface::PictureSurface(QSize drawableSize) : image_(drawableSize, QImage::Format_RGB32)
 {
     image_.fill(toQRgb(backColor_));
     font.setStyleStrategy(QFont::NoAntialias);
@@ -87,8 +86,8 @@ void PictureSurface::paint(QPainter &painter, QPoint origin, const QRect &expose
     }
     std::vector<int> columns(std::size_t(device.width()));
     for (int i = 0; i < device.width(); ++i) {
-        columns[std::size_t(i)] = std::clamp(
-            shownPixel(device.left() + i, scale, imageOrigin.x()), 0, image_.width() - 1);
+        columns[std::size_t(i)] = std::clamp(shownPixel(device.left() + i, scale, imageOrigin.x()),
+                                             0, image_.width() - 1);
     }
     QImage shown(device.size(), QImage::Format_RGB32);
     for (int j = 0; j < device.height(); ++j) {

@@ -61,7 +61,7 @@ void TestPictureBox::buttonsAndModifiersBecomeBitMasks()
 
 void TestPictureBox::pressesAreReportedInDrawableAreaPixels_data()
 {
-    QTest::addColumn<QPoint>("position"); // in the box, as the event rounds it
+    QTest::addColumn<QPoint>("position");  // in the box, as the event rounds it
     QTest::addColumn<QPointF>("fraction"); // where the pointer really is, off that
     QTest::addColumn<bool>("reported");
     QTest::addColumn<QPointF>("pixel");
@@ -70,7 +70,8 @@ void TestPictureBox::pressesAreReportedInDrawableAreaPixels_data()
         << QPoint(203, 17) << QPointF(-0.5, -0.5) << true << QPointF(200, 14);
     QTest::newRow("a quarter into pixel 7 on a 1.25x screen")
         << QPoint(9, 3) << QPointF(0.25, 0.4) << true << QPointF(7, 1);
-    QTest::newRow("last drawable pixel") << QPoint(526, 30) << QPointF() << true << QPointF(524, 28);
+    QTest::newRow("last drawable pixel")
+        << QPoint(526, 30) << QPointF() << true << QPointF(524, 28);
     QTest::newRow("left border") << QPoint(1, 10) << QPointF() << false << QPointF();
     QTest::newRow("lower right border") << QPoint(527, 31) << QPointF() << false << QPointF();
 }
