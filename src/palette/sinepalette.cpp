@@ -15,10 +15,6 @@ namespace {
 constexpr double kPhaseScale = 6.28;
 // The channel amplitude: (sin + 1) * 126 spans 0..252.
 constexpr double kChannelScale = 126.0;
-// Channel values closer than this to a half are worked out with the library's sine.
-constexpr double kHalfMargin = 1e-6;
-// The largest angle quickSine is used for; palettes reach about 33.
-constexpr double kQuickSineLimit = 1000.0;
 
 ChannelWave channelWave(float baseDraw, float phaseDraw, float periodDraw)
 {
@@ -52,58 +48,11 @@ double roundHalfToEven(double v)
     return nearest;
 }
 
-double quickSine(double angle)
-{
-    // Whole quarter turns are taken off in two steps (the first 33 bits of pi / 2, then the
-    // rest), leaving r in [-pi/4, pi/4]; short polynomials give sin r and cos r there.
-    constexpr double kTwoOverPi = 6.36619772367581382433e-01;
-    constexpr double kHalfPiHigh = 1.57079632673412561417e+00;
-    constexpr double kHalfPiLow = 6.07710050650619224932e-11;
-    constexpr double kRounder = 6755399441055744.0; // 1.5 * 2^52: rounds to a whole number
-    const double quarters = (angle * kTwoOverPi + kRounder) - kRounder;
-    const double r = (angle - quarters * kHalfPiHigh) - quarters * kHalfPiLow;
-    const double r2 = r * r;
-    const double sine = r + r * r2 *
-                                (-1.66666666666666324348e-01 +
-                                 r2 * (8.33333333332248946124e-03 +
-                                       r2 * (-1.98412698298579493134e-04 +
-                                             r2 * (2.75573137070700676789e-06 +
-                                                   r2 * (-2.50507602534068634195e-08 +
-                                                         r2 * 1.58969099521155010221e-10)))));
-    const double cosine = 1.0 - 0.5 * r2 +
-                          r2 * r2 *
-                              (4.16666666666666019037e-02 +
-                               r2 * (-1.38888888888741095749e-03 +
-                                     r2 * (2.48015872894767294178e-05 +
-                                           r2 * (-2.75573143513906633035e-07 +
-                                                 r2 * (2.08757232129817482790e-09 +
-                                                       r2 * -1.13596475577881948265e-11)))));
-    switch (static_cast<long long>(quarters) & 3) {
-    case 0:
-        return sine;
-    case 1:
-        return cosine;
-    case 2:
-        return -sine;
-    default:
-        return -cosine;
-    }
-}
-
 int channelValue(const ChannelWave &wave, int x)
 {
     const float q = static_cast<float>(x) / wave.period;
     const double angle = wave.phase + double(q);
-    // quickSine is within about 1e-15 of the library's sine on the palette's angles, so v is
-    // within about 1e-12 of the value the library's sine gives. Only a v near a half could
-    // round the other way; there the library's sine decides.
-    const double v = (quickSine(angle) + 1.0) * kChannelScale;
-    // v is at least -1e-12 here, so truncating takes the whole part and rounds v + 0.5 down.
-    const double fraction = v - static_cast<double>(static_cast<int>(v));
-    if (angle < 0 || angle > kQuickSineLimit || std::fabs(fraction - 0.5) < kHalfMargin) {
-        return static_cast<int>(roundHalfToEven((std::sin(angle) + 1.0) * kChannelScale));
-    }
-    return static_cast<int>(v + 0.5);
+    return static_cast<int>(roundHalfToEven((std::sin(angle) + 1.0) * kChannelScale));
 }
 
 ColorValue paletteColumnColor(const PaletteWaves &waves, int x)

@@ -34,10 +34,6 @@ int channelValue(const ChannelWave &wave, int x);
 // The colour of column x of the palette.
 ColorValue paletteColumnColor(const PaletteWaves &waves, int x);
 
-// The sine of an angle from 0 to 1000 radians, within about 1e-15 of the library's, and
-// several times faster.
-double quickSine(double angle);
-
 // v rounded to the nearest whole number, a half going to the even neighbour.
 double roundHalfToEven(double v);
 
