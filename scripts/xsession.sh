@@ -1,4 +1,5 @@
-# A virtual X display with a window manager, for scripts that drive the real program.
+# A virtual X display with a window manager, for scripts that drive the real program, and the
+# helpers they share.
 # Sourced, not run. After start_x_session, DISPLAY is set and $work is a temporary folder;
 # both go away when the script exits (KEEP=1 keeps the folder and its logs).
 

@@ -6,23 +6,8 @@ set -euo pipefail
 
 program=$1
 app_id=${2:-}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    [ -n "${KEEP:-}" ] && echo "kept $work" >&2 || rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-wait_for() { # wait_for COMMAND...: up to 20 seconds
-    local tries=0
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries + 1))
-        [ $tries -lt 200 ] || fail "timed out waiting for: $*"
-        sleep 0.1
-    done
-}
+# The shared helpers: $work, fail, wait_for, and session_pids ended on exit.
+source "$(dirname "$0")/../../scripts/xsession.sh"
 
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
@@ -30,14 +15,14 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY
 weston --backend=headless-backend.so --socket=sinepaint-test --width=1920 --height=1200 \
     --idle-time=0 >"$work/weston.log" 2>&1 &
-pids+=($!)
+session_pids+=($!)
 wait_for test -S "$XDG_RUNTIME_DIR/sinepaint-test"
 
 # WAYLAND_DEBUG lines start with a time in brackets; anything else the program says is a warning.
 WAYLAND_DISPLAY=sinepaint-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" \
     2>"$work/program.log" &
 program=$!
-pids+=($program)
+session_pids+=($program)
 # Mapped: a buffer attached and committed to a surface that has an xdg_toplevel.
 wait_for grep -q 'xdg_toplevel@[0-9]*\.set_title("form1")' "$work/program.log"
 wait_for grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log"
