@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -23,6 +24,13 @@ constexpr int kLeftButtonOnly = 1;
 // The canvas's outer size, which bounds the whole-canvas work.
 constexpr int kCanvasOuterWidth = Form1Layout::kPicture1.width();
 constexpr int kCanvasOuterHeight = Form1Layout::kPicture1.height();
+
+// The platform's key for a standard action, or `usual` where the platform has none.
+QKeySequence standardKey(QKeySequence::StandardKey action, QKeyCombination usual)
+{
+    const QList<QKeySequence> keys = QKeySequence::keyBindings(action);
+    return keys.isEmpty() ? QKeySequence(usual) : keys.first();
+}
 
 } // namespace
 
@@ -43,6 +51,7 @@ Form1::Form1(Clock clock, QString saveFolder)
     createControls();
     connectHandlers();
     setTabOrder();
+    createShortcuts();
     Form_Load();
 }
 
@@ -81,6 +90,8 @@ void Form1::createControls()
     Command8 = createButton("help", kCommand8);
     Command3 = createButton("exit", kCommand3);
 
+    fitBannerCaption(Command5);
+    fitBannerCaption(Command9);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture2->setFocusPolicy(Qt::StrongFocus);
     // Every movement over the canvas counts, with or without a button held.
@@ -100,6 +111,7 @@ void Form1::connectHandlers()
     connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
     connect(Picture1, &PictureBox::mouseDown, this, &Form1::Picture1_MouseDown);
     connect(Picture1, &PictureBox::mouseMove, this, &Form1::Picture1_MouseMove);
+    connect(Picture1, &PictureBox::mouseUp, this, &Form1::endStroke);
     connect(Picture2, &PictureBox::mouseDown, this, &Form1::Picture2_MouseDown);
 }
 
@@ -109,6 +121,81 @@ void Form1::setTabOrder()
                                     Command4, Command5, Picture3, Command6, Command8, Command9};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
+    }
+}
+
+void Form1::createShortcuts()
+{
+    // The platform's standard keys where there are such, and Ctrl and a letter of the caption
+    // for the others: palette (G, as in generate), replace colour (R), brush (B).
+    const std::pair<QPushButton *, QKeySequence> keys[] = {
+        {Command7, standardKey(QKeySequence::New, Qt::CTRL | Qt::Key_N)},
+        {Command1, QKeySequence(Qt::CTRL | Qt::Key_G)},
+        {Command4, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {Command2, QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {Command6, standardKey(QKeySequence::Save, Qt::CTRL | Qt::Key_S)},
+        {Command8, standardKey(QKeySequence::HelpContents, Qt::Key_F1)},
+        {Command3, standardKey(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q)},
+    };
+    for (const auto &[button, key] : keys) {
+        auto *shortcut = new QShortcut(key, this);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+        const QString named =
+            QStringLiteral("Shortcut: %1").arg(key.toString(QKeySequence::NativeText));
+        button->setToolTip(button->toolTip().isEmpty() ? named : button->toolTip() + u'\n' + named);
+    }
+    auto *undoKey = new QShortcut(QKeySequence::Undo, this);
+    connect(undoKey, &QShortcut::activated, this, &Form1::undo);
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence &extra :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}) {
+        if (!redoKeys.contains(extra)) {
+            redoKeys.append(extra);
+        }
+    }
+    auto *redoKey = new QShortcut(this);
+    redoKey->setKeys(redoKeys);
+    connect(redoKey, &QShortcut::activated, this, &Form1::redo);
+}
+
+void Form1::fitBannerCaption(QPushButton *banner)
+{
+    // The largest size of the default font, up to its own, at which the whole caption fits.
+    QFont font = banner->font();
+    while (banner->sizeHint().width() > banner->width() && font.pointSizeF() > 1) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        banner->setFont(font);
+    }
+}
+
+template <typename Change> void Form1::recordStep(Change &&change)
+{
+    endStroke();
+    history_.begin({&Picture1->surface(), &Picture2->surface()}, imeslike);
+    change();
+    history_.end(imeslike);
+}
+
+void Form1::endStroke()
+{
+    if (history_.recording()) {
+        history_.end(imeslike);
+    }
+}
+
+void Form1::undo()
+{
+    endStroke();
+    if (const auto name = history_.undo()) {
+        imeslike = *name;
+    }
+}
+
+void Form1::redo()
+{
+    endStroke();
+    if (const auto name = history_.redo()) {
+        imeslike = *name;
     }
 }
 
@@ -129,7 +216,7 @@ void Form1::Form_Load()
 // "change palette"
 void Form1::Command1_Click()
 {
-    NewPalette();
+    recordStep([this] { NewPalette(); });
 }
 
 // "brush selection"
@@ -160,14 +247,16 @@ void Form1::Command6_Click()
 // "new image"
 void Form1::Command7_Click()
 {
-    Picture1->surface().Cls();
-    NewPictureName();
+    recordStep([this] {
+        Picture1->surface().Cls();
+        NewPictureName();
+    });
 }
 
 // "help"
 void Form1::Command8_Click()
 {
-    drawHelpOverlay(Picture1->surface());
+    recordStep([this] { drawHelpOverlay(Picture1->surface()); });
 }
 
 void Form1::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
@@ -185,6 +274,9 @@ void Form1::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
     canvas.FillStyle = PictureSurface::kFillSolid;
     if (Button != kLeftButtonOnly) {
         return;
+    }
+    if (!history_.recording()) {
+        history_.begin({&canvas}, imeslike); // the stroke's first disc
     }
     canvas.FillColor = color.value_or(0);
     canvas.Circle(X, Y, mera, color.value_or(0));
@@ -216,8 +308,10 @@ void Form1::ReplaceColor()
     // A point off the canvas reads as no colour, and no canvas pixel has that.
     if (from != kNoColor) {
         const QRgb to = toQRgb(color.value_or(0));
-        Picture1->surface().edit(
-            [&](QImage &canvas) { return replaceColour(canvas, toQRgb(from), to); });
+        recordStep([&] {
+            Picture1->surface().edit(
+                [&](QImage &canvas) { return replaceColour(canvas, toQRgb(from), to); });
+        });
     }
     spremeni = 0;
 }

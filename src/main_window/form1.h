@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas_tools/history.h"
 #include "palette/paletterandom.h"
 #include "picture_files/bitmapwriter.h"
 #include "picture_files/picturename.h"
@@ -36,6 +37,8 @@ public:
     const PictureSurface &windowSurface() const { return windowSurface_; }
     // Where the next picture will be saved.
     QString picturePath() const;
+    // The changes undo and redo step through.
+    const History &history() const { return history_; }
 
     // The controls, each at its fixed place.
     QPushButton *Command1; // Command1: "change palette"
@@ -67,6 +70,15 @@ private:
     QPushButton *createButton(const char *caption, const QRect &geometry);
     void connectHandlers();
     void setTabOrder();
+    void createShortcuts();
+    void fitBannerCaption(QPushButton *banner);
+
+    // Undo and redo. A step is recorded around a change of the canvas or the strip; a stroke's
+    // step is open from its first disc to the release of the button.
+    template <typename Change> void recordStep(Change &&change);
+    void endStroke();
+    void undo();
+    void redo();
 
     // Handlers of the window's events.
     void Form_Load();
@@ -96,4 +108,5 @@ private:
     PictureSurface windowSurface_;
     ClientArea *clientArea_;     // holds the controls and shows windowSurface_
     BitmapWriter pictureWriter_; // writes the saved pictures
+    History history_;
 };

@@ -68,3 +68,10 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
                        float(at.y()));
     }
 }
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointF at = pointerPixel(event);
+    emit mouseUp(buttonMask(event->button()), shiftMask(event->modifiers()), float(at.x()),
+                 float(at.y()));
+}

@@ -24,11 +24,14 @@ signals:
     // (1 Shift, 2 Ctrl, 4 Alt); X, Y: the pointer in drawable-area pixels.
     void mouseDown(int Button, int Shift, float X, float Y);
     void mouseMove(int Button, int Shift, float X, float Y);
+    // A button let go; Button is the button released.
+    void mouseUp(int Button, int Shift, float X, float Y);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     // The drawable-area pixel under the pointer, which may lie outside the area.

@@ -97,9 +97,85 @@ kill $cover
 sleep 0.5
 wait_for same_as_saved
 
-# "exit" ends the program with status 0.
-click_at $((728 + 24)) $((480 + 8))
+# Undo and redo, with the keyboard. shot NAME keeps the canvas as shown; same_canvas NAME waits
+# until the canvas shows exactly that again.
+shot() {
+    import -window root -crop "525x437+$((left + canvas_x))+$((top + canvas_y))" "$work/$1.png"
+}
+canvas_is() {
+    shot now
+    [ "$(compare -metric AE "$work/$1.png" "$work/now.png" null: 2>&1)" = "0" ]
+}
+same_canvas() {
+    local tries=0
+    until canvas_is "$1"; do
+        tries=$((tries + 1))
+        [ $tries -lt 25 ] || fail "$2"
+        sleep 0.2
+    done
+}
+key() {
+    xdotool key "$1"
+}
+xdotool windowactivate --sync "$window" # the keys go to it, now that the cover is gone
+shot before-stroke
+xdotool mousemove --sync $((left + canvas_x + 300)) $((top + canvas_y + 300)) mousedown 1
+for step in $(seq 1 20); do
+    xdotool mousemove --sync $((left + canvas_x + 300 + step * 4)) $((top + canvas_y + 300 - step))
+done
+xdotool mouseup 1
+expect_pixel $((canvas_x + 380)) $((canvas_y + 280)) "$second" "the second stroke is missing"
+shot stroke
+key ctrl+z
+same_canvas before-stroke "Ctrl+Z did not give back the canvas from before the stroke"
+key ctrl+y
+same_canvas stroke "Ctrl+Y did not give back the stroke"
+
+# A replacement, armed with Ctrl+R: the grey of the canvas takes the second colour.
+key ctrl+r
+click_at $((canvas_x + 500)) $((canvas_y + 400))
+expect_pixel $((canvas_x + 500)) $((canvas_y + 10)) "$second" "no replacement"
+shot replaced
+key ctrl+z
+same_canvas stroke "Ctrl+Z did not take back the replacement"
+key ctrl+shift+z
+same_canvas replaced "Ctrl+Shift+Z did not redo the replacement"
+
+# "new image" (Ctrl+N) a second later, so under a new name; undone, a save (Ctrl+S) goes to the
+# earlier name and holds the earlier drawing.
+sleep 1.1
+key ctrl+n
+expect_pixel $((canvas_x + 500)) $((canvas_y + 10)) "240,240,240" "Ctrl+N did not clear the canvas"
+key ctrl+z
+same_canvas replaced "Ctrl+Z did not bring the drawing back"
+rm -f "$work/home/Pictures/"T*.jpg
+key ctrl+s
+wait_for sh -c "ls '$work/home/Pictures/'T*.jpg"
+[ "$(ls "$work/home/Pictures/")" = "$(basename "$saved")" ] ||
+    fail "the save after undoing new image went to $(ls "$work/home/Pictures/"), not $(basename "$saved")"
+same_as_saved || fail "the save after undo differs from the canvas"
+
+# "change palette" (Ctrl+G) undone: a pick reads the earlier strip again.
+earlier=$(pixel $((106 + 300)) $((562 + 10)))
+key ctrl+g
+wait_for sh -c "[ \"\$(import -window root -crop 1x1+$((left + 406))+$((top + 572)) -depth 8 txt:- | sed -n 2p | grep -o '#[0-9A-F]*')\" != \"$(printf '#%02X%02X%02X' ${earlier//,/ })\" ]"
+key ctrl+z
+expect_pixel $((106 + 300)) $((562 + 10)) "$earlier" "Ctrl+Z did not bring the earlier palette back"
+click_at $((106 + 300)) $((562 + 10))
+xdotool mousemove --sync $((left + canvas_x + 100)) $((top + canvas_y + 400)) mousedown 1
+xdotool mousemove --sync $((left + canvas_x + 110)) $((top + canvas_y + 400)) mouseup 1
+expect_pixel $((canvas_x + 110)) $((canvas_y + 400)) "$earlier" "the pick did not read the earlier strip"
+
+# The freehand banner shows its whole caption: the text's ink keeps clear of both ends.
+ink=$(import -window root -crop "523x19+$((left + 107))+$((top + 51))" png:- |
+    convert - +repage -threshold 50% -trim info:- | sed -E 's/.* ([0-9]+)x[0-9]+ [0-9]+x[0-9]+\+([0-9]+)\+.*/\1 \2/')
+set -- $ink
+[ "$2" -gt 0 ] && [ $(($1 + $2)) -lt 523 ] || fail "the freehand banner's caption is cut off ($ink)"
+
+# Ctrl+Q ends the program with status 0.
+key ctrl+q
 status=0
 wait $program_pid || status=$?
 [ $status -eq 0 ] || fail "the program ended with status $status"
-echo "real window: maximised, black, pick, stroke, recolour, help, save, cover and exit all fine"
+echo "real window: maximised, black, pick, stroke, recolour, help, save, cover, undo and redo of"
+echo "a stroke, a replacement, new image and a palette, keys and the banner all fine"

@@ -1,0 +1,117 @@
+#include "canvas_tools/history.h"
+
+#include "surface/picturesurface.h"
+
+#include <cstring>
+
+QRect changedRect(const QImage &before, const QImage &after)
+{
+    Q_ASSERT(before.size() == after.size() && before.depth() == 32 && after.depth() == 32);
+    const int width = before.width();
+    const auto rowBytes = std::size_t(width) * sizeof(QRgb);
+    int top = -1, bottom = -1, left = width, right = -1;
+    for (int y = 0; y < before.height(); ++y) {
+        const auto *was = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+        const auto *is = reinterpret_cast<const QRgb *>(after.constScanLine(y));
+        if (std::memcmp(was, is, rowBytes) == 0) {
+            continue;
+        }
+        top = top < 0 ? y : top;
+        bottom = y;
+        int first = 0;
+        while (was[first] == is[first]) {
+            ++first;
+        }
+        int last = width - 1;
+        while (was[last] == is[last]) {
+            --last;
+        }
+        left = std::min(left, first);
+        right = std::max(right, last);
+    }
+    if (top < 0) {
+        return {};
+    }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void History::begin(std::initializer_list<PictureSurface *> surfaces, const QString &name)
+{
+    open_.clear();
+    for (PictureSurface *surface : surfaces) {
+        open_.push_back({surface, surface->Image()});
+    }
+    openName_ = name;
+}
+
+void History::end(const QString &name)
+{
+    Step step{{}, openName_, name, 0};
+    for (const Noted &noted : open_) {
+        const QImage &now = noted.surface->Image();
+        const QRect changed = changedRect(noted.picture, now);
+        if (!changed.isEmpty()) {
+            step.patches.push_back(
+                {noted.surface, changed.topLeft(), noted.picture.copy(changed), now.copy(changed)});
+            step.bytes +=
+                2 * qsizetype(changed.width()) * changed.height() * qsizetype(sizeof(QRgb));
+        }
+    }
+    open_.clear();
+    if (step.patches.empty() && step.nameBefore == step.nameAfter) {
+        return;
+    }
+    for (const Step &dropped : undone_) {
+        bytes_ -= dropped.bytes;
+    }
+    undone_.clear();
+    bytes_ += step.bytes;
+    done_.push_back(std::move(step));
+    while (bytes_ > capacity_ && !done_.empty()) {
+        bytes_ -= done_.front().bytes;
+        done_.pop_front();
+    }
+}
+
+void History::put(const Patch &patch, const QImage &pixels)
+{
+    patch.surface->edit([&](QImage &image) {
+        const QRect area(patch.at, pixels.size());
+        const auto rowBytes = std::size_t(area.width()) * sizeof(QRgb);
+        for (int y = 0; y < area.height(); ++y) {
+            std::memcpy(image.scanLine(area.top() + y) + area.left() * int(sizeof(QRgb)),
+                        pixels.constScanLine(y), rowBytes);
+        }
+        return area;
+    });
+}
+
+std::optional<QString> History::undo()
+{
+    if (done_.empty()) {
+        return std::nullopt;
+    }
+    Step step = std::move(done_.back());
+    done_.pop_back();
+    for (const Patch &patch : step.patches) {
+        put(patch, patch.before);
+    }
+    const QString name = step.nameBefore;
+    undone_.push_back(std::move(step));
+    return name;
+}
+
+std::optional<QString> History::redo()
+{
+    if (undone_.empty()) {
+        return std::nullopt;
+    }
+    Step step = std::move(undone_.back());
+    undone_.pop_back();
+    for (const Patch &patch : step.patches) {
+        put(patch, patch.after);
+    }
+    const QString name = step.nameAfter;
+    done_.push_back(std::move(step));
+    return name;
+}

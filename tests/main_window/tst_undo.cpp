@@ -1,0 +1,175 @@
+#include "main_window/form1.h"
+#include "surface/picturebox.h"
+#include "testsupport.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// What undo and redo must bring back: the canvas, the strip and the picture name.
+struct Pictures {
+    QImage canvas;
+    QImage strip;
+    QString name;
+    bool operator==(const Pictures &) const = default;
+};
+
+Pictures picturesOf(const Form1 &form)
+{
+    return {form.Picture1->surface().Image().copy(), form.Picture2->surface().Image().copy(),
+            form.imeslike};
+}
+
+} // namespace
+
+class TestUndo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void undoAndRedoEachStep_data();
+    void undoAndRedoEachStep();
+    void aPickAfterUndoingAPaletteReadsTheEarlierStrip();
+    void everyButtonHasAKeyNamedInItsTooltip_data();
+    void everyButtonHasAKeyNamedInItsTooltip();
+    void bannersShowTheirWholeCaptionInTheDefaultFamily();
+
+private:
+    void press(const QKeySequence &key);
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<Form1> form_;
+    int clockSeconds_ = 0;
+};
+
+void TestUndo::init()
+{
+    folder_ = std::make_unique<QTemporaryDir>();
+    clockSeconds_ = 7;
+    // A clock that moves on a second each time it is read, so that each name is new.
+    form_ = std::make_unique<Form1>(
+        [this] {
+            return QDateTime({2027, 3, 5}, {21, 4, 0}).addSecs(clockSeconds_++);
+        },
+        folder_->path());
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    clickOn(form_->Picture2, 100, 10); // a colour that shows on the grey canvas
+    dragOn(form_->Picture1, {{50, 60}, {50, 60}, {70, 64}});
+}
+
+void TestUndo::press(const QKeySequence &key)
+{
+    QTest::keySequence(form_.get(), key);
+}
+
+void TestUndo::undoAndRedoEachStep_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QKeySequence>("redoKey");
+    QTest::newRow("a stroke, redone with Ctrl+Y") << "stroke" << QKeySequence("Ctrl+Y");
+    QTest::newRow("a colour replacement, redone with Ctrl+Shift+Z")
+        << "replacement" << QKeySequence("Ctrl+Shift+Z");
+    QTest::newRow("new image, with its picture name") << "new image" << QKeySequence("Ctrl+Y");
+    QTest::newRow("help") << "help" << QKeySequence("Ctrl+Y");
+    QTest::newRow("change palette") << "palette" << QKeySequence("Ctrl+Y");
+}
+
+void TestUndo::undoAndRedoEachStep()
+{
+    QFETCH(QString, step);
+    QFETCH(QKeySequence, redoKey);
+    const Pictures before = picturesOf(*form_);
+    if (step == "stroke") {
+        dragOn(form_->Picture1, {{300, 200}, {300, 200}, {320, 210}, {340, 190}});
+    } else if (step == "replacement") {
+        form_->Command4->click();
+        clickOn(form_->Picture1, 200, 100); // the grey of the canvas, all but the stroke
+    } else if (step == "new image") {
+        form_->Command7->click();
+    } else if (step == "help") {
+        form_->Command8->click();
+    } else {
+        form_->Command1->click();
+    }
+    const Pictures after = picturesOf(*form_);
+    QVERIFY(after != before);
+
+    press(QKeySequence("Ctrl+Z"));
+    QVERIFY(picturesOf(*form_) == before);
+    press(redoKey);
+    QVERIFY(picturesOf(*form_) == after);
+    // The stroke made in init is the step before; a second undo takes it too.
+    press(QKeySequence("Ctrl+Z"));
+    press(QKeySequence("Ctrl+Z"));
+    QCOMPARE(form_->Picture1->surface().Point(70, 64), PictureSurface::kDefaultBackColor);
+}
+
+void TestUndo::aPickAfterUndoingAPaletteReadsTheEarlierStrip()
+{
+    const ColorValue first = form_->Picture2->surface().Point(400, 10);
+    form_->Command1->click();
+    const ColorValue second = form_->Picture2->surface().Point(400, 10);
+    QVERIFY(second != first);
+    press(QKeySequence("Ctrl+Z"));
+    clickOn(form_->Picture2, 400, 10);
+    QCOMPARE(form_->color, std::optional<ColorValue>(first));
+    // The generator ran on: redo shows the same later palette, a new click yet another.
+    press(QKeySequence("Ctrl+Y"));
+    QCOMPARE(form_->Picture2->surface().Point(400, 10), second);
+    form_->Command1->click();
+    QVERIFY(form_->Picture2->surface().Point(400, 10) != second);
+}
+
+void TestUndo::everyButtonHasAKeyNamedInItsTooltip_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("new image, Ctrl+N") << "new image" << QKeySequence("Ctrl+N");
+    QTest::newRow("change palette, Ctrl+G") << "change palette" << QKeySequence("Ctrl+G");
+    QTest::newRow("change color, Ctrl+R") << "change color" << QKeySequence("Ctrl+R");
+    QTest::newRow("brush selection, Ctrl+B") << "brush selection" << QKeySequence("Ctrl+B");
+    QTest::newRow("save, Ctrl+S") << "save on disk D:" << QKeySequence("Ctrl+S");
+    QTest::newRow("help, F1") << "help" << QKeySequence("F1");
+    QTest::newRow("exit, Ctrl+Q") << "exit" << QKeySequence("Ctrl+Q");
+}
+
+void TestUndo::everyButtonHasAKeyNamedInItsTooltip()
+{
+    QFETCH(QString, button);
+    QFETCH(QKeySequence, key);
+    QPushButton *target = nullptr;
+    for (QPushButton *candidate : form_->findChildren<QPushButton *>()) {
+        target = candidate->text() == button ? candidate : target;
+    }
+    QVERIFY(target);
+    QVERIFY2(target->toolTip().endsWith("Shortcut: " + key.toString(QKeySequence::NativeText)),
+             qPrintable(target->toolTip()));
+    QSignalSpy clicks(target, &QPushButton::clicked);
+    press(key);
+    QCOMPARE(clicks.size(), 1);
+}
+
+void TestUndo::bannersShowTheirWholeCaptionInTheDefaultFamily()
+{
+    for (QPushButton *banner : {form_->Command5, form_->Command9}) {
+        QCOMPARE(banner->font().family(), QApplication::font().family());
+        QVERIFY(banner->font().pointSizeF() <= QApplication::font().pointSizeF());
+        // The caption, with the margins the style gives it, within the 529 pixels.
+        QVERIFY2(banner->sizeHint().width() <= 529, qPrintable(banner->text()));
+        // The largest such size: half a point more would not fit.
+        if (banner->font().pointSizeF() < QApplication::font().pointSizeF()) {
+            QFont larger = banner->font();
+            larger.setPointSizeF(larger.pointSizeF() + 0.5);
+            QVERIFY(QFontMetrics(larger).horizontalAdvance(banner->text()) >
+                    QFontMetrics(banner->font()).horizontalAdvance(banner->text()));
+            QPushButton probe(banner->text());
+            probe.setFont(larger);
+            QVERIFY(probe.sizeHint().width() > 529);
+        }
+    }
+}
+
+QTEST_MAIN(TestUndo)
+#include "tst_undo.moc"
