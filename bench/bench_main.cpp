@@ -27,6 +27,8 @@ constexpr Target kTargets[] = {
     {"BrushStampRadius10", nullptr, 2.0, false},
     {"NewPalette", nullptr, 50.0, false},
     {"OpenForm1", "OpenPlainWidgets", 1.5, false},
+    {"UndoReplacement", "MemcpyCanvas", 2.0, false},
+    {"RedoReplacement", "MemcpyCanvas", 2.0, false},
 };
 
 // Keeps each case's median real time, in seconds, as the runs come in.
@@ -79,6 +81,9 @@ void printTable(const std::map<std::string, double> &medians)
 
 } // namespace
 
+// The history's figures: bytes for a stroke, and memory after a long session (bench_history).
+void printHistoryFigures();
+
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -99,5 +104,6 @@ int main(int argc, char *argv[])
     benchmark::RunSpecifiedBenchmarks(&collector);
     benchmark::Shutdown();
     printTable(collector.medians);
+    printHistoryFigures();
     return 0;
 }

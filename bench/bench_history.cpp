@@ -1,0 +1,139 @@
+// Undo and redo: their speed, and what the history holds.
+#include "benchcases.h"
+#include "canvas_tools/colourreplacement.h"
+#include "canvas_tools/history.h"
+#include "main_window/form1.h"
+#include "surface/picturebox.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr ColorValue kA = RGB(10, 20, 30);
+constexpr ColorValue kB = RGB(200, 100, 50);
+
+// A history whose one step is a colour replacement over the whole canvas.
+struct ReplacedCanvas {
+    PictureSurface canvas{kCanvasSize};
+    History history;
+
+    ReplacedCanvas()
+    {
+        canvas.setBackColor(kA);
+        history.begin({&canvas}, QString());
+        canvas.edit([](QImage &image) { return replaceColour(image, toQRgb(kA), toQRgb(kB)); });
+        history.end(QString());
+    }
+};
+
+// Undo of the replacement: the canvas's pixels from before it put back, with the repaint
+// request. Each pass redoes it first, untimed.
+void UndoReplacement(benchmark::State &state)
+{
+    ReplacedCanvas replaced;
+    warmUp([&] {
+        replaced.history.undo();
+        replaced.history.redo();
+    });
+    for (auto _ : state) {
+        state.PauseTiming();
+        replaced.history.redo();
+        state.ResumeTiming();
+        replaced.history.undo();
+    }
+}
+BENCHMARK(UndoReplacement)->UseRealTime();
+
+void RedoReplacement(benchmark::State &state)
+{
+    ReplacedCanvas replaced;
+    warmUp([&] {
+        replaced.history.undo();
+        replaced.history.redo();
+    });
+    for (auto _ : state) {
+        state.PauseTiming();
+        replaced.history.undo();
+        state.ResumeTiming();
+        replaced.history.redo();
+    }
+}
+BENCHMARK(RedoReplacement)->UseRealTime();
+
+// The process's peak resident memory so far, in KiB.
+long peakKib()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:")) {
+            return line.mid(6).trimmed().split(' ').first().toLong();
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+void printHistoryFigures()
+{
+    QTemporaryDir folder;
+    Form1 form(&localNow, folder.path());
+    PictureBox *canvas = form.Picture1;
+    const long before = peakKib();
+    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        const QPointF local = QPointF(canvas->contentsRect().topLeft() + at);
+        QMouseEvent event(type, local, canvas->mapTo(canvas->window(), local),
+                          canvas->mapToGlobal(local), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &event);
+    };
+    // One stroke of 40 discs of radius 2 along a slant: its bounding box is 5 + 39 * 5 by
+    // 5 + 39 * 2 pixels.
+    send(QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton, Qt::LeftButton);
+    for (int i = 0; i < 40; ++i) {
+        send(QEvent::MouseMove, {20 + 5 * i, 20 + 2 * i}, Qt::NoButton, Qt::LeftButton);
+    }
+    send(QEvent::MouseButtonRelease, {215, 98}, Qt::LeftButton, Qt::NoButton);
+    const double boxBytes = 4.0 * (5 + 39 * 5) * (5 + 39 * 2);
+    const double strokeRatio = double(form.history().bytes()) / boxBytes;
+
+    // 999 more strokes, and 100 replacements of the whole canvas's colour.
+    for (int stroke = 1; stroke < 1000; ++stroke) {
+        const QPoint at(10 + stroke % 500, 10 + stroke % 420);
+        send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseMove, at + QPoint(6, 3), Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    }
+    for (int replacement = 0; replacement < 100; ++replacement) {
+        form.Command1->click(); // a new palette, a new colour to pick
+        const QPoint strip = form.Picture2->contentsRect().topLeft() + QPoint(replacement * 5, 10);
+        QMouseEvent pick(QEvent::MouseButtonPress, QPointF(strip),
+                         form.Picture2->mapTo(&form, QPointF(strip)),
+                         form.Picture2->mapToGlobal(QPointF(strip)), Qt::LeftButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(form.Picture2, &pick);
+        form.Command4->click();
+        send(QEvent::MouseButtonPress, {520, 430}, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, {520, 430}, Qt::LeftButton, Qt::NoButton);
+    }
+    const double historyMib = double(form.history().bytes()) / (1 << 20);
+    const double growthMib = double(peakKib() - before) / 1024;
+    std::printf("\n%-52s %8.2f  %-10s %s\n", "history bytes of a stroke / its bounding box",
+                strokeRatio, "<= 2", strokeRatio <= 2 ? "yes" : "NO");
+    std::printf("%-52s %8.1f  %-10s %s\n", "history after 1000 strokes, 100 replacements (MiB)",
+                historyMib, "<= 64", historyMib <= 64 ? "yes" : "NO");
+    // The history and a few canvases in flight: a step's pictures before and after.
+    std::printf("%-52s %8.1f  %-10s %s\n", "peak memory growth meanwhile (MiB)", growthMib,
+                "<= 64 + 8", growthMib <= 72 ? "yes" : "NO");
+}
