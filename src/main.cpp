@@ -1,12 +1,38 @@
+#include "main_window/commandline.h"
 #include "main_window/displaycheck.h"
 #include "main_window/form1.h"
 #include "main_window/termination.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+
+int report(const CommandLineOutcome &outcome)
+{
+    std::fputs(qPrintable(outcome.text), outcome.exitStatus == 0 ? stdout : stderr);
+    return outcome.exitStatus;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("sinepaint"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SINEPAINT_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(SINEPAINT_APP_ID));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    if (const auto outcome = helpOrVersion(arguments)) {
+        return report(*outcome);
+    }
     const auto application = openDisplay<QApplication>(argc, argv);
+    if (const auto outcome = unexpectedArguments(QApplication::arguments())) {
+        return report(*outcome);
+    }
     quitOnTerminationRequest();
     Form1 window;
     return application->exec();

@@ -10,7 +10,9 @@ namespace {
 // The draws behind the icon's gradient: one fixed palette, chosen for its lively colours.
 constexpr PaletteDraws kIconDraws{0.1f, 0.5f, 0.9f, 0.0f, 0.35f, 0.7f, 0.2f, 0.4f, 0.6f};
 
-QPixmap iconPicture(int side)
+} // namespace
+
+QImage sinepaintIconPicture(int side)
 {
     PictureSurface picture(QSize(side, side));
     const PaletteWaves waves = paletteWaves(kIconDraws);
@@ -22,15 +24,14 @@ QPixmap iconPicture(int side)
     picture.FillStyle = PictureSurface::kFillSolid;
     picture.FillColor = RGB(0, 0, 0);
     picture.Circle(float(side / 2), float(side / 2), float(side / 5), RGB(0, 0, 0));
-    return QPixmap::fromImage(picture.Image());
+    return picture.Image();
 }
-
-} // namespace
 
 QIcon sinepaintIcon()
 {
     QIcon icon;
-    icon.addPixmap(iconPicture(16));
-    icon.addPixmap(iconPicture(32));
+    for (const int side : {16, 32}) {
+        icon.addPixmap(QPixmap::fromImage(sinepaintIconPicture(side)));
+    }
     return icon;
 }
