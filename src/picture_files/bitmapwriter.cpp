@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 std::optional<QString> BitmapWriter::SavePicture(const QImage &picture, const QString &path)
 {
     const QString folder = QFileInfo(path).absolutePath();
@@ -18,8 +20,11 @@ std::optional<QString> BitmapWriter::SavePicture(const QImage &picture, const QS
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
+    errno = 0;
     if (file.write(encoded_) != encoded_.size()) {
-        const QString reason = file.errorString();
+        // The system's own words ("No space left on device", "File too large"); Qt's error
+        // text can be "Unknown error" for a write that stopped part-way.
+        const QString reason = errno != 0 ? qt_error_string(errno) : file.errorString();
         file.cancelWriting();
         return reason;
     }
