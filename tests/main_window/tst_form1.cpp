@@ -1,6 +1,4 @@
 #include "main_window/form1.h"
-#include "palette/paletterandom.h"
-#include "palette/sinepalette.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"
 
@@ -111,15 +109,12 @@ void TestForm1::startValuesAreSet()
 
 void TestForm1::theStartUpPaletteIsTheFirstOfTheRun()
 {
-    PaletteRandom random;
-    PaletteDraws draws{};
-    for (float &draw : draws) {
-        draw = random.next();
-    }
-    const PaletteWaves waves = paletteWaves(draws);
     const PictureSurface &strip = form_->Picture2->surface();
-    for (int x = 0; x < 525; x += 4) {
-        QCOMPARE(strip.Point(float(x), 28), paletteColumnColor(waves, x));
+    const std::pair<int, ColorValue> columns[] = {
+        {0, RGB(17, 216, 101)}, {200, RGB(247, 243, 141)}, {524, RGB(161, 251, 242)}};
+    for (const auto &[x, colour] : columns) {
+        QCOMPARE(strip.Point(float(x), 0), colour);
+        QCOMPARE(strip.Point(float(x), 28), colour);
     }
     // A second window starts the same way.
     auto second = makeForm(folder_->path());
@@ -186,6 +181,14 @@ void TestForm1::bannersChangeNothing()
 {
     QFETCH(bool, credit);
     QPushButton *banner = credit ? form_->Command9 : form_->Command5;
+    // Something on the canvas and a mode armed, for a banner to spoil.
+    clickOn(form_->Picture2, 150, 5);
+    dragOn(form_->Picture1, {{40, 300}, {60, 310}, {80, 290}});
+    form_->Command8->click();
+    form_->Command2->click();
+    form_->Command4->click();
+    const std::optional<ColorValue> colour = form_->color;
+    const QString name = form_->imeslike;
     const QImage canvas = form_->Picture1->surface().Image().copy();
     const QImage strip = form_->Picture2->surface().Image().copy();
     const QImage window = form_->windowSurface().Image().copy();
@@ -193,8 +196,10 @@ void TestForm1::bannersChangeNothing()
     QCOMPARE(form_->Picture1->surface().Image(), canvas);
     QCOMPARE(form_->Picture2->surface().Image(), strip);
     QCOMPARE(form_->windowSurface().Image(), window);
-    QCOMPARE(form_->mera, qint16(2));
-    QCOMPARE(form_->spremeni, qint16(0));
+    QCOMPARE(form_->mera, qint16(3));
+    QCOMPARE(form_->spremeni, qint16(1));
+    QCOMPARE(form_->color, colour);
+    QCOMPARE(form_->imeslike, name);
     QVERIFY(form_->isVisible());
 }
 

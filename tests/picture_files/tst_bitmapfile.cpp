@@ -54,32 +54,38 @@ void TestBitmapFile::theHeaderDescribesAnUncompressedBottomUpBitmap_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::addColumn<int>("rowBytes");
-    QTest::newRow("the canvas: 1575 bytes a row, padded to 1576") << 525 << 437 << 1576;
-    QTest::newRow("rows that need no padding") << 4 << 3 << 12;
-    QTest::newRow("one pixel") << 1 << 1 << 4;
-    QTest::newRow("13 wide: four at a time, then single pixels") << 13 << 5 << 40;
+    QTest::addColumn<quint32>("fileBytes");
+    QTest::addColumn<quint32>("pixelBytes");
+    QTest::newRow("the canvas: 1575 bytes a row, padded to 1576")
+        << 525 << 437 << 688766u << 688712u;
+    QTest::newRow("rows that need no padding") << 4 << 3 << 90u << 36u;
+    QTest::newRow("one pixel, padded to 4 bytes") << 1 << 1 << 58u << 4u;
+    QTest::newRow("13 wide: four at a time, then single pixels") << 13 << 5 << 254u << 200u;
 }
 
 void TestBitmapFile::theHeaderDescribesAnUncompressedBottomUpBitmap()
 {
     QFETCH(int, width);
     QFETCH(int, height);
-    QFETCH(int, rowBytes);
+    QFETCH(quint32, fileBytes);
+    QFETCH(quint32, pixelBytes);
     const QByteArray file = encodeBitmap(patterned(width, height));
-    QVERIFY(file.startsWith("BM"));
-    QCOMPARE(file.size(), 54 + rowBytes * height);
-    QCOMPARE(read32(file, 2), quint32(file.size()));
+    QCOMPARE(file.left(2), QByteArray("BM"));
+    QCOMPARE(quint32(file.size()), fileBytes);
+    QCOMPARE(read32(file, 2), fileBytes);
+    QCOMPARE(read32(file, 6), 0u);   // reserved
     QCOMPARE(read32(file, 10), 54u); // pixels follow the two headers
     QCOMPARE(read32(file, 14), 40u); // BITMAPINFOHEADER
     QCOMPARE(read32(file, 18), quint32(width));
-    QCOMPARE(read32(file, 22), quint32(height)); // positive: bottom-up
-    QCOMPARE(read16(file, 26), quint16(1));
-    QCOMPARE(read16(file, 28), quint16(24));
-    QCOMPARE(read32(file, 30), 0u); // uncompressed
-    QCOMPARE(read32(file, 46), 0u); // no colour table
-    QVERIFY(!file.contains("JFIF"));
-    QVERIFY(!file.startsWith("\xff\xd8"));
+    QCOMPARE(read32(file, 22), quint32(height)); // positive: bottom row first
+    QCOMPARE(read16(file, 26), quint16(1));      // planes
+    QCOMPARE(read16(file, 28), quint16(24));     // bits a pixel
+    QCOMPARE(read32(file, 30), 0u);              // uncompressed
+    QCOMPARE(read32(file, 34), pixelBytes);
+    QCOMPARE(read32(file, 38), 3780u); // 96 dots an inch, across
+    QCOMPARE(read32(file, 42), 3780u); // and down
+    QCOMPARE(read32(file, 46), 0u);    // no colour table
+    QCOMPARE(read32(file, 50), 0u);    // every colour counts
 }
 
 void TestBitmapFile::everyWidthReadsBackPixelForPixel()
