@@ -26,7 +26,6 @@ constexpr Target kTargets[] = {
     {"CopyAndEncode", "MemcpyCanvas", 0, true},
     {"BrushStampRadius10", nullptr, 2.0, false},
     {"NewPalette", nullptr, 50.0, false},
-    {"OpenForm1", "OpenPlainWidgets", 1.5, false},
     {"UndoReplacement", "MemcpyCanvas", 2.0, false},
     {"RedoReplacement", "MemcpyCanvas", 2.0, false},
 };

@@ -168,10 +168,10 @@ void Form1::fitBannerCaption(QPushButton *banner)
     }
 }
 
-template <typename Change> void Form1::recordStep(Change &&change)
+template <typename Change> void Form1::recordStep(PictureBox *box, Change &&change)
 {
     endStroke();
-    history_.begin({&Picture1->surface(), &Picture2->surface()}, imeslike);
+    history_.begin({&box->surface()}, imeslike);
     change();
     history_.end(imeslike);
 }
@@ -216,7 +216,7 @@ void Form1::Form_Load()
 // "change palette"
 void Form1::Command1_Click()
 {
-    recordStep([this] { NewPalette(); });
+    recordStep(Picture2, [this] { NewPalette(); });
 }
 
 // "brush selection"
@@ -247,7 +247,7 @@ void Form1::Command6_Click()
 // "new image"
 void Form1::Command7_Click()
 {
-    recordStep([this] {
+    recordStep(Picture1, [this] {
         Picture1->surface().Cls();
         NewPictureName();
     });
@@ -256,7 +256,7 @@ void Form1::Command7_Click()
 // "help"
 void Form1::Command8_Click()
 {
-    recordStep([this] { drawHelpOverlay(Picture1->surface()); });
+    recordStep(Picture1, [this] { drawHelpOverlay(Picture1->surface()); });
 }
 
 void Form1::Picture1_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
@@ -308,7 +308,7 @@ void Form1::ReplaceColor()
     // A point off the canvas reads as no colour, and no canvas pixel has that.
     if (from != kNoColor) {
         const QRgb to = toQRgb(color.value_or(0));
-        recordStep([&] {
+        recordStep(Picture1, [&] {
             Picture1->surface().edit(
                 [&](QImage &canvas) { return replaceColour(canvas, toQRgb(from), to); });
         });

@@ -73,9 +73,9 @@ private:
     void createShortcuts();
     void fitBannerCaption(QPushButton *banner);
 
-    // Undo and redo. A step is recorded around a change of the canvas or the strip; a stroke's
-    // step is open from its first disc to the release of the button.
-    template <typename Change> void recordStep(Change &&change);
+    // Undo and redo. A step is recorded around a change of the canvas or the strip (`box`); a
+    // stroke's step is open from its first disc to the release of the button.
+    template <typename Change> void recordStep(PictureBox *box, Change &&change);
     void endStroke();
     void undo();
     void redo();
