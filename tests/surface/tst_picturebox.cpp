@@ -73,7 +73,8 @@ void TestPictureBox::pressesAreReportedInDrawableAreaPixels_data()
     QTest::newRow("last drawable pixel")
         << QPoint(526, 30) << QPointF() << true << QPointF(524, 28);
     QTest::newRow("left border") << QPoint(1, 10) << QPointF() << false << QPointF();
-    QTest::newRow("lower right border") << QPoint(527, 31) << QPointF() << false << QPointF();
+    QTest::newRow("right border") << QPoint(527, 10) << QPointF() << false << QPointF();
+    QTest::newRow("bottom border") << QPoint(100, 31) << QPointF() << false << QPointF();
 }
 
 void TestPictureBox::pressesAreReportedInDrawableAreaPixels()
