@@ -34,37 +34,35 @@ struct ReplacedCanvas {
     }
 };
 
-// Undo of the replacement: the canvas's pixels from before it put back, with the repaint
-// request. Each pass redoes it first, untimed.
-void UndoReplacement(benchmark::State &state)
+// Times `timed` (undo or redo of the replacement: the canvas's pixels from before or after it
+// put back, with the repaint request); each pass does `untimed` first, to come back.
+template <typename Timed, typename Untimed>
+void measureUndoRedo(benchmark::State &state, Timed &&timed, Untimed &&untimed)
 {
     ReplacedCanvas replaced;
     warmUp([&] {
-        replaced.history.undo();
-        replaced.history.redo();
+        timed(replaced.history);
+        untimed(replaced.history);
     });
     for (auto _ : state) {
         state.PauseTiming();
-        replaced.history.redo();
+        untimed(replaced.history);
         state.ResumeTiming();
-        replaced.history.undo();
+        timed(replaced.history);
     }
+}
+
+void UndoReplacement(benchmark::State &state)
+{
+    measureUndoRedo(
+        state, [](History &history) { history.undo(); }, [](History &history) { history.redo(); });
 }
 BENCHMARK(UndoReplacement)->UseRealTime();
 
 void RedoReplacement(benchmark::State &state)
 {
-    ReplacedCanvas replaced;
-    warmUp([&] {
-        replaced.history.undo();
-        replaced.history.redo();
-    });
-    for (auto _ : state) {
-        state.PauseTiming();
-        replaced.history.undo();
-        state.ResumeTiming();
-        replaced.history.redo();
-    }
+    measureUndoRedo(
+        state, [](History &history) { history.redo(); }, [](History &history) { history.undo(); });
 }
 BENCHMARK(RedoReplacement)->UseRealTime();
 

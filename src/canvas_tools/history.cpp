@@ -88,30 +88,26 @@ void History::put(const Patch &patch, const QImage &pixels)
 
 std::optional<QString> History::undo()
 {
-    if (done_.empty()) {
-        return std::nullopt;
-    }
-    Step step = std::move(done_.back());
-    done_.pop_back();
-    for (const Patch &patch : step.patches) {
-        put(patch, patch.before);
-    }
-    const QString name = step.nameBefore;
-    undone_.push_back(std::move(step));
-    return name;
+    return move(done_, undone_, &Patch::before, &Step::nameBefore);
 }
 
 std::optional<QString> History::redo()
 {
-    if (undone_.empty()) {
+    return move(undone_, done_, &Patch::after, &Step::nameAfter);
+}
+
+std::optional<QString> History::move(std::deque<Step> &from, std::deque<Step> &to,
+                                     QImage Patch::*pixels, QString Step::*name)
+{
+    if (from.empty()) {
         return std::nullopt;
     }
-    Step step = std::move(undone_.back());
-    undone_.pop_back();
+    Step step = std::move(from.back());
+    from.pop_back();
     for (const Patch &patch : step.patches) {
-        put(patch, patch.after);
+        put(patch, patch.*pixels);
     }
-    const QString name = step.nameAfter;
-    done_.push_back(std::move(step));
-    return name;
+    const QString result = step.*name;
+    to.push_back(std::move(step));
+    return result;
 }

@@ -62,10 +62,13 @@ private:
     };
 
     static void put(const Patch &patch, const QImage &pixels);
+    // Takes the last step of `from` to `to`, putting its `pixels` back; returns its `name`.
+    static std::optional<QString> move(std::deque<Step> &from, std::deque<Step> &to,
+                                       QImage Patch::*pixels, QString Step::*name);
 
     qsizetype capacity_;
-    std::deque<Step> done_;    // oldest first
-    std::vector<Step> undone_; // the last undone last
+    std::deque<Step> done_;   // oldest first
+    std::deque<Step> undone_; // the last undone last
     std::vector<Noted> open_;
     QString openName_;
     qsizetype bytes_ = 0;
