@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -83,7 +84,7 @@ long peakKib()
 
 } // namespace
 
-void printHistoryFigures()
+std::string historyFigures()
 {
     QTemporaryDir folder;
     Form1 form(&localNow, folder.path());
@@ -127,11 +128,15 @@ void printHistoryFigures()
     }
     const double historyMib = double(form.history().bytes()) / (1 << 20);
     const double growthMib = double(peakKib() - before) / 1024;
-    std::printf("\n%-52s %8.2f  %-10s %s\n", "history bytes of a stroke / its bounding box",
-                strokeRatio, "<= 2", strokeRatio <= 2 ? "yes" : "NO");
-    std::printf("%-52s %8.1f  %-10s %s\n", "history after 1000 strokes, 100 replacements (MiB)",
-                historyMib, "<= 64", historyMib <= 64 ? "yes" : "NO");
-    // The history and a few canvases in flight: a step's pictures before and after.
-    std::printf("%-52s %8.1f  %-10s %s\n", "peak memory growth meanwhile (MiB)", growthMib,
-                "<= 64 + 8", growthMib <= 72 ? "yes" : "NO");
+    char lines[512];
+    std::snprintf(lines, sizeof lines,
+                  "\n%-52s %8.2f  %-10s %s\n%-52s %8.1f  %-10s %s\n%-52s %8.1f  %-10s %s\n",
+                  "history bytes of a stroke / its bounding box", strokeRatio, "<= 2",
+                  strokeRatio <= 2 ? "yes" : "NO",
+                  "history after 1000 strokes, 100 replacements (MiB)", historyMib, "<= 64",
+                  historyMib <= 64 ? "yes" : "NO",
+                  // The history and a few canvases in flight: a step's pictures before and after.
+                  "peak memory growth meanwhile (MiB)", growthMib, "<= 64 + 8",
+                  growthMib <= 72 ? "yes" : "NO");
+    return lines;
 }
