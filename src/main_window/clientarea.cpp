@@ -14,6 +14,10 @@ ClientArea::ClientArea(const PictureSurface &surface, QSize layoutSize) : surfac
 void ClientArea::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), toQColor(surface_.BackColor()));
+    // The background colour beyond the surface, the surface's own pixels on it.
+    const QRegion beyond = QRegion(event->rect()) - QRect(QPoint(0, 0), surface_.size());
+    for (const QRect &part : beyond) {
+        painter.fillRect(part, toQColor(surface_.BackColor()));
+    }
     surface_.paint(painter, QPoint(0, 0), event->rect());
 }

@@ -13,9 +13,12 @@
 #include "surface/picturebox.h"
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+
+#include <cmath>
 
 namespace {
 
@@ -160,12 +163,33 @@ void Form1::createShortcuts()
 
 void Form1::fitBannerCaption(QPushButton *banner)
 {
-    // The largest size of the default font, up to its own, at which the whole caption fits.
+    // The largest size of the default font, up to its own and in half points, at which the
+    // whole caption fits within the margins the style gives a button. Widths grow about in
+    // proportion to the size: start from that guess, then measure around it.
+    const QString caption = banner->text();
+    const qreal margins =
+        banner->sizeHint().width() - banner->fontMetrics().horizontalAdvance(caption);
+    const qreal room = banner->width() - margins;
     QFont font = banner->font();
-    while (banner->sizeHint().width() > banner->width() && font.pointSizeF() > 1) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        banner->setFont(font);
+    const qreal largest = font.pointSizeF();
+    auto fits = [&](qreal size) {
+        font.setPointSizeF(size);
+        return QFontMetricsF(font).horizontalAdvance(caption) <= room;
+    };
+    if (fits(largest)) {
+        return;
     }
+    qreal size =
+        std::floor(2 * largest * room / QFontMetricsF(banner->font()).horizontalAdvance(caption)) /
+        2;
+    while (size > 1 && !fits(size)) {
+        size -= 0.5;
+    }
+    while (size + 0.5 < largest && fits(size + 0.5)) {
+        size += 0.5;
+    }
+    font.setPointSizeF(size);
+    banner->setFont(font);
 }
 
 template <typename Change> void Form1::recordStep(PictureBox *box, Change &&change)
