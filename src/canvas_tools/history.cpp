@@ -50,9 +50,13 @@ void History::end(const QString &name)
     for (const Noted &noted : open_) {
         const QImage &now = noted.surface->Image();
         const QRect changed = changedRect(noted.picture, now);
+        // A change of the whole picture keeps the pictures themselves, shared, not copies.
+        auto part = [&](const QImage &image) {
+            return changed == image.rect() ? image : image.copy(changed);
+        };
         if (!changed.isEmpty()) {
             step.patches.push_back(
-                {noted.surface, changed.topLeft(), noted.picture.copy(changed), now.copy(changed)});
+                {noted.surface, changed.topLeft(), part(noted.picture), part(now)});
             step.bytes +=
                 2 * qsizetype(changed.width()) * changed.height() * qsizetype(sizeof(QRgb));
         }
