@@ -23,8 +23,8 @@ PictureBox::PictureBox(const QRect &outerGeometry, QWidget *parent)
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
-    // Image pixels map one to one onto the drawable area; on a scaled display the painter
-    // enlarges them without smoothing, so every shown pixel keeps its exact colour.
+    // Image pixels map one to one onto the drawable area; on a scaled screen each device pixel
+    // shows the image pixel under its centre, so every shown pixel keeps its exact colour.
     QPainter painter(this);
     surface_.paint(painter, contentsRect().topLeft(), event->rect());
 }
