@@ -29,9 +29,9 @@ struct ReplacedCanvas {
     ReplacedCanvas()
     {
         canvas.setBackColor(kA);
-        history.begin({&canvas}, QString());
+        history.begin({&canvas}, StepState{});
         canvas.edit([](QImage &image) { return replaceColour(image, toQRgb(kA), toQRgb(kB)); });
-        history.end(QString());
+        history.end(StepState{});
     }
 };
 

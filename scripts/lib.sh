@@ -8,7 +8,7 @@ SINEPAINT_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins lib
                           fonts-dejavu-core)
 # What the tests need besides: a virtual display, a window manager, X tools and a screenshot
 # tool for the real-window tests, and a Wayland compositor with Qt's Wayland plugin.
-SINEPAINT_TEST_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick weston qt6-wayland)
+SINEPAINT_TEST_PACKAGES=(xvfb openbox xdotool x11-utils xclip imagemagick weston qt6-wayland)
 # What the benchmarks need besides.
 SINEPAINT_BENCH_PACKAGES=(libbenchmark-dev time)
 

@@ -78,6 +78,19 @@ window_origin() {
     width=$(echo "$info" | sed -n 's/.*Width: *//p')
 }
 
+# menu_height [SCALE]: sets menu to the height of the window's menu bar in logical pixels, from
+# the first device row of the black client area below it (at logical x 850, clear of the menus,
+# the controls and a scroll bar); fails while there is no such menu bar. Needs window_origin.
+menu_height() {
+    local scale=${1:-1} x first
+    x=$(awk -v s="$scale" 'BEGIN { print int(850 * s) }')
+    first=$(import -window root -crop "1x300+$((left + x))+$top" -depth 8 txt:- 2>/dev/null |
+        awk -F'[ ,:()]+' 'NR > 1 && $3 == 0 && $4 == 0 && $5 == 0 && !found { print $2; found = 1 }')
+    [ -n "$first" ] || return 1
+    menu=$(awk -v d="$first" -v s="$scale" 'BEGIN { print int(d / s + 0.5) }')
+    [ "$menu" -gt 10 ]
+}
+
 # click_at X Y [BUTTON]: a click at client position (X, Y) of the window window_origin measured.
 click_at() {
     xdotool mousemove --sync $((left + $1)) $((top + $2)) click "${3:-1}"

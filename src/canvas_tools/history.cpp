@@ -35,18 +35,18 @@ QRect changedRect(const QImage &before, const QImage &after)
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-void History::begin(std::initializer_list<PictureSurface *> surfaces, const QString &name)
+void History::begin(std::initializer_list<PictureSurface *> surfaces, const StepState &state)
 {
     open_.clear();
     for (PictureSurface *surface : surfaces) {
         open_.push_back({surface, surface->Image()});
     }
-    openName_ = name;
+    openState_ = state;
 }
 
-void History::end(const QString &name)
+void History::end(const StepState &state)
 {
-    Step step{{}, openName_, name, 0};
+    Step step{{}, openState_, state, 0};
     for (const Noted &noted : open_) {
         const QImage &now = noted.surface->Image();
         const QRect changed = changedRect(noted.picture, now);
@@ -62,7 +62,7 @@ void History::end(const QString &name)
         }
     }
     open_.clear();
-    if (step.patches.empty() && step.nameBefore == step.nameAfter) {
+    if (step.patches.empty() && step.before == step.after) {
         return;
     }
     for (const Step &dropped : undone_) {
@@ -90,18 +90,18 @@ void History::put(const Patch &patch, const QImage &pixels)
     });
 }
 
-std::optional<QString> History::undo()
+std::optional<StepState> History::undo()
 {
-    return move(done_, undone_, &Patch::before, &Step::nameBefore);
+    return move(done_, undone_, &Patch::before, &Step::before);
 }
 
-std::optional<QString> History::redo()
+std::optional<StepState> History::redo()
 {
-    return move(undone_, done_, &Patch::after, &Step::nameAfter);
+    return move(undone_, done_, &Patch::after, &Step::after);
 }
 
-std::optional<QString> History::move(std::deque<Step> &from, std::deque<Step> &to,
-                                     QImage Patch::*pixels, QString Step::*name)
+std::optional<StepState> History::move(std::deque<Step> &from, std::deque<Step> &to,
+                                       QImage Patch::*pixels, StepState Step::*state)
 {
     if (from.empty()) {
         return std::nullopt;
@@ -111,7 +111,7 @@ std::optional<QString> History::move(std::deque<Step> &from, std::deque<Step> &t
     for (const Patch &patch : step.patches) {
         put(patch, patch.*pixels);
     }
-    const QString result = step.*name;
+    StepState result = step.*state;
     to.push_back(std::move(step));
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "palette/palettenumber.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -11,6 +13,13 @@
 
 class PictureSurface;
 
+// What a step keeps besides pixels: the picture name and the palette on the strip.
+struct StepState {
+    QString pictureName;
+    ShownPalette palette;
+    bool operator==(const StepState &other) const = default;
+};
+
 // The rectangle that holds every pixel in which two images of the same size differ; empty when
 // they are the same.
 QRect changedRect(const QImage &before, const QImage &after);
@@ -18,7 +27,7 @@ QRect changedRect(const QImage &before, const QImage &after);
 // The changes to the pictures, for undo and redo. A step is one change as the user sees it: a
 // stroke, a colour replacement, a cleared canvas, the help panel, a new palette. It keeps only
 // what it changed: for each picture, the rectangle that changed, before and after, and the
-// picture name before and after. The oldest steps are dropped once the steps together hold more
+// picture name and palette before and after. The oldest steps are dropped once the steps together hold more
 // than `capacity` bytes.
 class History {
 public:
@@ -26,19 +35,21 @@ public:
 
     explicit History(qsizetype capacity = kDefaultCapacity) : capacity_(capacity) {}
 
-    // Begins a step that may change these surfaces; `name` is the picture name before it. The
+    // Begins a step that may change these surfaces; `state` is the one before it. The
     // pictures are noted without copying them: a surface copies its pixels on the first
     // change.
-    void begin(std::initializer_list<PictureSurface *> surfaces, const QString &name);
-    // Ends the step begun last, with the picture name after it. A step that changed no pixel and
-    // no name is not kept. A new step drops the steps that could have been redone.
-    void end(const QString &name);
+    void begin(std::initializer_list<PictureSurface *> surfaces, const StepState &state);
+    // Ends the step begun last, with the state after it. A step that changed no pixel and no
+    // state is not kept. A new step drops the steps that could have been redone.
+    void end(const StepState &state);
     bool recording() const { return !open_.empty(); }
+    bool canUndo() const { return !done_.empty(); }
+    bool canRedo() const { return !undone_.empty(); }
 
-    // Puts the last step's pixels back as they were before it and returns the name from before
+    // Puts the last step's pixels back as they were before it and returns the state from before
     // it; nothing when there is no step to undo. Redo does the step again.
-    std::optional<QString> undo();
-    std::optional<QString> redo();
+    std::optional<StepState> undo();
+    std::optional<StepState> redo();
 
     // The bytes the kept steps hold, those that can be undone and those that can be redone.
     qsizetype bytes() const { return bytes_; }
@@ -52,8 +63,8 @@ private:
     };
     struct Step {
         std::vector<Patch> patches;
-        QString nameBefore;
-        QString nameAfter;
+        StepState before;
+        StepState after;
         qsizetype bytes = 0;
     };
     struct Noted {
@@ -62,14 +73,14 @@ private:
     };
 
     static void put(const Patch &patch, const QImage &pixels);
-    // Takes the last step of `from` to `to`, putting its `pixels` back; returns its `name`.
-    static std::optional<QString> move(std::deque<Step> &from, std::deque<Step> &to,
-                                       QImage Patch::*pixels, QString Step::*name);
+    // Takes the last step of `from` to `to`, putting its `pixels` back; returns its `state`.
+    static std::optional<StepState> move(std::deque<Step> &from, std::deque<Step> &to,
+                                         QImage Patch::*pixels, StepState Step::*state);
 
     qsizetype capacity_;
     std::deque<Step> done_;   // oldest first
     std::deque<Step> undone_; // the last undone last
     std::vector<Noted> open_;
-    QString openName_;
+    StepState openState_;
     qsizetype bytes_ = 0;
 };

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "canvas_tools/history.h"
+#include "palette/palettenumber.h"
 #include "palette/paletterandom.h"
 #include "picture_files/bitmapwriter.h"
+#include "picture_files/picturefile.h"
 #include "picture_files/picturename.h"
 #include "surface/colorvalue.h"
 #include "surface/picturesurface.h"
 
 #include <QDateTime>
-#include <QScrollArea>
+#include <QMainWindow>
 #include <QString>
 
 #include <functional>
@@ -16,20 +18,29 @@
 
 class ClientArea;
 class PictureBox;
+class QAction;
+class QDragEnterEvent;
+class QDropEvent;
+class QKeySequence;
+class QMenu;
 class QPushButton;
+class QScrollArea;
 
-// The program's one window: the canvas, the palette strip, the command buttons and the
-// brush-size indicator, the state they share, and the handlers of their events. The controls
-// keep their places in a client area that scrolls when the window is smaller than the layout.
-class Form1 : public QScrollArea {
+// The program's one window: a menu bar over the canvas, the palette strip, the command buttons
+// and the brush-size indicator, the state they share, and the handlers of their events. The
+// controls keep their places in a client area that scrolls when the window is smaller than
+// the layout.
+class Form1 : public QMainWindow {
     Q_OBJECT
 
 public:
     // Tells the local date and time; tests give their own.
     using Clock = std::function<QDateTime()>;
 
-    // Opens the window maximised and ready for work. Pictures are saved in `saveFolder`.
-    explicit Form1(Clock clock = &localNow, QString saveFolder = defaultFolderForPictures());
+    // Opens the window maximised and ready for work, showing palette `firstPalette`. Pictures
+    // are saved in `saveFolder`.
+    explicit Form1(Clock clock = &localNow, QString saveFolder = defaultFolderForPictures(),
+                   PaletteNumber firstPalette = kFirstPaletteNumber);
 
     static QString defaultFolderForPictures();
 
@@ -39,6 +50,31 @@ public:
     QString picturePath() const;
     // The changes undo and redo step through.
     const History &history() const { return history_; }
+    // The area below the menu bar that holds the controls at their places.
+    QWidget *clientArea() const;
+    // The palette on the strip.
+    const ShownPalette &palette() const { return palette_; }
+
+    // The commands, each one action shared by its menu item, its button and its key.
+    struct Commands {
+        QAction *newImage, *open, *save, *saveAs, *quit;
+        QAction *undo, *redo, *copy, *paste, *changeColor;
+        QAction *paletteTitle; // the number of the palette on the strip, not a command
+        QAction *changePalette, *goToPalette, *copyPalette, *pastePalette, *exportPalette;
+        QAction *brushSelection;
+        QAction *help, *about, *aboutQt;
+    };
+    const Commands &commands() const { return commands_; }
+
+    // What the commands' dialogs hand on, and drops and pastes. Each is one step that can be
+    // undone, or a message and no change at all; each returns whether it worked.
+    bool openPicture(const QString &path);
+    bool takePicture(const QImage &picture, const QString &source);
+    bool pastePicture();
+    bool savePictureAs(const QString &typedPath, PictureFormat chosen);
+    bool goToPalette(PaletteNumber number);
+    bool pastePalette();
+    bool exportPaletteTo(const QString &path);
 
     // The controls, each at its fixed place.
     QPushButton *Command1; // Command1: "change palette"
@@ -70,8 +106,12 @@ private:
     QPushButton *createButton(const char *caption, const QRect &geometry);
     void connectHandlers();
     void setTabOrder();
-    void createShortcuts();
+    QAction *addCommand(QMenu *menu, const QString &text, const QKeySequence &key,
+                        void (Form1::*handler)(), QPushButton *button = nullptr);
+    void createMenus();
     void fitBannerCaption(QPushButton *banner);
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
     // Undo and redo. A step is recorded around a change of the canvas or the strip (`box`); a
     // stroke's step is open from its first disc to the release of the button.
@@ -79,6 +119,9 @@ private:
     void endStroke();
     void undo();
     void redo();
+    StepState currentState() const;
+    void showState(const StepState &state);
+    void updateUndoCommands();
 
     // Handlers of the window's events.
     void Form_Load();
@@ -100,13 +143,30 @@ private:
     void NewPictureName();
     void SaveToDisk();
 
+    // The commands that ask with a dialog first, or use the clipboard.
+    void askToOpen();
+    void askToSaveAs();
+    void askForPalette();
+    void askToExportPalette();
+    void copyCanvas();
+    void pasteCanvas();
+    void copyPalette();
+    void pastePaletteCommand();
+    void showAbout();
+
+    void showPalette(const ShownPalette &palette);
     void reportSaveFailure(const QString &path, const QString &reason);
+    void reportFailure(const QString &title, const QString &text);
 
     Clock clock_;
     QString saveFolder_;
     PaletteRandom random_; // the run's one generator, used only by the palette
+    ShownPalette palette_; // the palette on the strip
+    QString lastFolder_;   // where the file dialogs open
     PictureSurface windowSurface_;
+    QScrollArea *scrollArea_;    // scrolls the client area in a small window
     ClientArea *clientArea_;     // holds the controls and shows windowSurface_
+    Commands commands_;
     BitmapWriter pictureWriter_; // writes the saved pictures
     History history_;
 };

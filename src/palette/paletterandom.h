@@ -13,6 +13,12 @@ public:
 
     float next();
 
+    // How many draws the sequence has given.
+    std::uint64_t drawsTaken() const { return taken_; }
+    // Goes on from draw `taken` of the sequence, as if exactly that many had been taken.
+    void seek(std::uint64_t taken);
+
 private:
     std::mt19937 engine_; // default-constructed: the same starting state in every run
+    std::uint64_t taken_ = 0;
 };

@@ -7,6 +7,12 @@ namespace {
 constexpr ColorValue kGrey = PictureSurface::kDefaultBackColor;
 constexpr ColorValue kRed = RGB(255, 0, 0);
 constexpr ColorValue kBlue = RGB(0, 0, 255);
+
+// The picture name a step's undo or redo gave back.
+std::optional<QString> nameOf(const std::optional<StepState> &state)
+{
+    return state ? std::optional<QString>(state->pictureName) : std::nullopt;
+}
 } // namespace
 
 class TestHistory : public QObject {
@@ -37,17 +43,17 @@ void TestHistory::aStepKeepsTheChangedRectangleBeforeAndAfter()
     PictureSurface surface(QSize(20, 10));
     const QImage before = surface.Image().copy();
     History history;
-    history.begin({&surface}, QStringLiteral("T1"));
+    history.begin({&surface}, StepState{QStringLiteral("T1"), {}});
     for (const QPoint &pixel : pixels) {
         surface.PSet(float(pixel.x()), float(pixel.y()), kRed);
     }
     QCOMPARE(changedRect(before, surface.Image()), changed);
-    history.end(QStringLiteral("T1"));
+    history.end(StepState{QStringLiteral("T1"), {}});
     // Before and after, four bytes a pixel each.
     QCOMPARE(history.bytes(), 2 * 4 * changed.width() * changed.height());
     QList<QRect> repainted;
     surface.setChangeListener([&](const QRect &rect) { repainted.append(rect); });
-    QCOMPARE(history.undo(), std::optional<QString>(QStringLiteral("T1")));
+    QCOMPARE(nameOf(history.undo()), std::optional<QString>(QStringLiteral("T1")));
     QCOMPARE(surface.Image(), before);
     QCOMPARE(repainted, QList<QRect>{changed});
 }
@@ -56,28 +62,28 @@ void TestHistory::undoAndRedoWalkTheStepsAndANewStepDropsTheRedo()
 {
     PictureSurface surface(QSize(8, 8));
     History history;
-    history.begin({&surface}, QStringLiteral("T1"));
+    history.begin({&surface}, StepState{QStringLiteral("T1"), {}});
     surface.PSet(1, 1, kRed);
-    history.end(QStringLiteral("T2")); // a new picture name, as "new image" gives
-    history.begin({&surface}, QStringLiteral("T2"));
+    history.end(StepState{QStringLiteral("T2"), {}}); // a new picture name, as "new image" gives
+    history.begin({&surface}, StepState{QStringLiteral("T2"), {}});
     surface.PSet(2, 5, kBlue);
-    history.end(QStringLiteral("T2"));
+    history.end(StepState{QStringLiteral("T2"), {}});
 
-    QCOMPARE(history.undo(), std::optional<QString>(QStringLiteral("T2")));
+    QCOMPARE(nameOf(history.undo()), std::optional<QString>(QStringLiteral("T2")));
     QCOMPARE(surface.Point(2, 5), kGrey);
     QCOMPARE(surface.Point(1, 1), kRed);
-    QCOMPARE(history.undo(), std::optional<QString>(QStringLiteral("T1")));
+    QCOMPARE(nameOf(history.undo()), std::optional<QString>(QStringLiteral("T1")));
     QCOMPARE(surface.Point(1, 1), kGrey);
-    QCOMPARE(history.undo(), std::nullopt);
-    QCOMPARE(history.redo(), std::optional<QString>(QStringLiteral("T2")));
+    QVERIFY(!history.undo());
+    QCOMPARE(nameOf(history.redo()), std::optional<QString>(QStringLiteral("T2")));
     QCOMPARE(surface.Point(1, 1), kRed);
     QCOMPARE(surface.Point(2, 5), kGrey);
 
     // A new step: the blue pixel can no longer come back.
-    history.begin({&surface}, QStringLiteral("T2"));
+    history.begin({&surface}, StepState{QStringLiteral("T2"), {}});
     surface.PSet(6, 6, kBlue);
-    history.end(QStringLiteral("T2"));
-    QCOMPARE(history.redo(), std::nullopt);
+    history.end(StepState{QStringLiteral("T2"), {}});
+    QVERIFY(!history.redo());
     QCOMPARE(surface.Point(2, 5), kGrey);
     QCOMPARE(history.bytes(), 2 * 4 + 2 * 4); // two one-pixel steps
 }
@@ -86,15 +92,15 @@ void TestHistory::stepsThatChangeNothingAreNotKept()
 {
     PictureSurface surface(QSize(8, 8));
     History history;
-    history.begin({&surface}, QStringLiteral("T1"));
+    history.begin({&surface}, StepState{QStringLiteral("T1"), {}});
     surface.PSet(3, 3, kGrey); // the colour it had
-    history.end(QStringLiteral("T1"));
+    history.end(StepState{QStringLiteral("T1"), {}});
     QCOMPARE(history.bytes(), 0);
-    QCOMPARE(history.undo(), std::nullopt);
+    QVERIFY(!history.undo());
     // A new name alone is a step.
-    history.begin({&surface}, QStringLiteral("T1"));
-    history.end(QStringLiteral("T2"));
-    QCOMPARE(history.undo(), std::optional<QString>(QStringLiteral("T1")));
+    history.begin({&surface}, StepState{QStringLiteral("T1"), {}});
+    history.end(StepState{QStringLiteral("T2"), {}});
+    QCOMPARE(nameOf(history.undo()), std::optional<QString>(QStringLiteral("T1")));
 }
 
 void TestHistory::theOldestStepsGoBeyondTheCapacity()
@@ -102,16 +108,16 @@ void TestHistory::theOldestStepsGoBeyondTheCapacity()
     PictureSurface surface(QSize(10, 10));
     History history(3 * 800); // three whole-surface steps of 2 * 400 bytes
     for (const ColorValue colour : {kRed, kBlue, kRed, kBlue}) {
-        history.begin({&surface}, QStringLiteral("T1"));
+        history.begin({&surface}, StepState{QStringLiteral("T1"), {}});
         surface.setBackColor(colour);
-        history.end(QStringLiteral("T1"));
+        history.end(StepState{QStringLiteral("T1"), {}});
     }
     QCOMPARE(history.bytes(), 2400);
     for (const ColorValue was : {kRed, kBlue, kRed}) {
         QVERIFY(history.undo());
         QCOMPARE(surface.Point(5, 5), was);
     }
-    QCOMPARE(history.undo(), std::nullopt); // the first step, back to grey, is gone
+    QVERIFY(!history.undo()); // the first step, back to grey, is gone
     QCOMPARE(surface.Point(5, 5), kRed);
 }
 

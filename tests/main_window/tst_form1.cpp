@@ -73,7 +73,7 @@ void TestForm1::controlsSitAtTheirPlacesWithTheirCaptions()
         {"Picture2", form_->Picture2}, {"Picture3", form_->Picture3}};
     QWidget *control = controls.at(name);
     QCOMPARE(control->geometry(), geometry);
-    QCOMPARE(control->parentWidget(), form_->widget());
+    QCOMPARE(control->parentWidget(), form_->clientArea());
     if (auto *button = qobject_cast<QPushButton *>(control)) {
         QVERIFY2(button->text().startsWith(caption), qPrintable(button->text()));
         QVERIFY(!button->isDefault());
@@ -90,7 +90,7 @@ void TestForm1::theWindowOpensMaximisedAndBlackWithItsTitle()
     QVERIFY(form_->windowIcon().availableSizes().contains(QSize(32, 32)));
     // The background shows black around the controls, also on screen.
     QCOMPARE(form_->windowSurface().BackColor(), RGB(0, 0, 0));
-    const QImage shown = form_->grab(QRect(0, 0, 100, 40)).toImage();
+    const QImage shown = form_->clientArea()->grab(QRect(0, 0, 100, 40)).toImage();
     QCOMPARE(shown.pixel(10, 10), qRgb(0, 0, 0));
     QCOMPARE(shown.pixel(99, 39), qRgb(0, 0, 0));
 }
@@ -214,7 +214,7 @@ void TestForm1::theWindowRepaintsFromItsSurface()
     // What the window shows of the indicator is what its surface holds.
     const QRect indicator(795, 410, 40, 30);
     const QImage shown =
-        form_->widget()->grab(indicator).toImage().convertToFormat(QImage::Format_RGB32);
+        form_->clientArea()->grab(indicator).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown, form_->windowSurface().Image().copy(indicator));
 }
 

@@ -2,6 +2,7 @@
 #include "surface/picturebox.h"
 #include "testsupport.h"
 
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,8 +33,8 @@ private slots:
     void undoAndRedoEachStep_data();
     void undoAndRedoEachStep();
     void aPickAfterUndoingAPaletteReadsTheEarlierStrip();
-    void everyButtonHasAKeyNamedInItsTooltip_data();
-    void everyButtonHasAKeyNamedInItsTooltip();
+    void everyCommandIsOneActionForItsMenuItemButtonAndKey_data();
+    void everyCommandIsOneActionForItsMenuItemButtonAndKey();
     void bannersShowTheirWholeCaptionInTheDefaultFamily();
 
 private:
@@ -122,33 +123,77 @@ void TestUndo::aPickAfterUndoingAPaletteReadsTheEarlierStrip()
     QVERIFY(form_->Picture2->surface().Point(400, 10) != second);
 }
 
-void TestUndo::everyButtonHasAKeyNamedInItsTooltip_data()
+void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey_data()
 {
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("button"); // empty where the command has no button
     QTest::addColumn<QKeySequence>("key");
-    QTest::newRow("new image, Ctrl+N") << "new image" << QKeySequence("Ctrl+N");
-    QTest::newRow("change palette, Ctrl+G") << "change palette" << QKeySequence("Ctrl+G");
-    QTest::newRow("change color, Ctrl+R") << "change color" << QKeySequence("Ctrl+R");
-    QTest::newRow("brush selection, Ctrl+B") << "brush selection" << QKeySequence("Ctrl+B");
-    QTest::newRow("save, Ctrl+S") << "save on disk D:" << QKeySequence("Ctrl+S");
-    QTest::newRow("help, F1") << "help" << QKeySequence("F1");
-    QTest::newRow("exit, Ctrl+Q") << "exit" << QKeySequence("Ctrl+Q");
+    QTest::addColumn<bool>("pressKey"); // false for the commands that open a dialog
+    auto row = [](const char *name, const char *menu, const char *item, const char *button,
+                  const char *key, bool pressKey) {
+        QTest::newRow(name) << menu << item << button << QKeySequence(key) << pressKey;
+    };
+    row("new image", "&File", "&New image", "new image", "Ctrl+N", true);
+    row("open", "&File", "&Open…", "", "Ctrl+O", false);
+    row("save", "&File", "&Save on disk D:", "save on disk D:", "Ctrl+S", true);
+    row("save as", "&File", "Save &As…", "", "Ctrl+Shift+S", false);
+    row("quit", "&File", "&Quit", "exit", "Ctrl+Q", true);
+    row("undo", "&Edit", "&Undo", "", "Ctrl+Z", true);
+    row("redo", "&Edit", "&Redo", "", "Ctrl+Shift+Z", true);
+    row("copy", "&Edit", "&Copy", "", "Ctrl+C", true);
+    row("paste", "&Edit", "&Paste", "", "Ctrl+V", true);
+    row("change color", "&Edit", "Change &color", "change color", "Ctrl+R", true);
+    row("change palette", "&Palette", "Change &palette", "change palette", "Ctrl+G", true);
+    row("go to palette", "&Palette", "&Go to palette…", "", "Ctrl+Shift+G", false);
+    row("copy palette", "&Palette", "&Copy palette", "", "Ctrl+Shift+C", true);
+    row("paste palette", "&Palette", "Pa&ste palette", "", "Ctrl+Shift+V", true);
+    row("export palette", "&Palette", "&Export palette…", "", "Ctrl+E", false);
+    row("brush selection", "&Brush", "&Brush selection", "brush selection", "Ctrl+B", true);
+    row("help", "&Help", "&Help", "help", "F1", true);
 }
 
-void TestUndo::everyButtonHasAKeyNamedInItsTooltip()
+void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey()
 {
+    QFETCH(QString, menu);
+    QFETCH(QString, item);
     QFETCH(QString, button);
     QFETCH(QKeySequence, key);
-    QPushButton *target = nullptr;
-    for (QPushButton *candidate : form_->findChildren<QPushButton *>()) {
-        target = candidate->text() == button ? candidate : target;
+    QFETCH(bool, pressKey);
+    QAction *action = nullptr;
+    for (QAction *title : form_->menuBar()->actions()) {
+        if (title->text() == menu) {
+            for (QAction *candidate : title->menu()->actions()) {
+                action = candidate->text() == item ? candidate : action;
+            }
+        }
     }
-    QVERIFY(target);
-    QVERIFY2(target->toolTip().endsWith("Shortcut: " + key.toString(QKeySequence::NativeText)),
-             qPrintable(target->toolTip()));
-    QSignalSpy clicks(target, &QPushButton::clicked);
-    press(key);
-    QCOMPARE(clicks.size(), 1);
+    QVERIFY(action);
+    QCOMPARE(action->shortcut(), key);
+    QSignalSpy triggers(action, &QAction::triggered);
+    if (!button.isEmpty()) {
+        QPushButton *target = nullptr;
+        for (QPushButton *candidate : form_->findChildren<QPushButton *>()) {
+            target = candidate->text() == button ? candidate : target;
+        }
+        QVERIFY(target);
+        QVERIFY2(target->toolTip().endsWith("Shortcut: " + key.toString(QKeySequence::NativeText)),
+                 qPrintable(target->toolTip()));
+        target->click();
+        QCOMPARE(triggers.size(), 1);
+        form_->show(); // "exit" closed the window
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+    if (action == form_->commands().redo) {
+        QVERIFY(!action->isEnabled()); // nothing undone yet
+        press(QKeySequence("Ctrl+Z"));
+        QVERIFY(action->isEnabled());
+    }
+    if (pressKey) {
+        triggers.clear();
+        press(key);
+        QCOMPARE(triggers.size(), 1);
+    }
 }
 
 void TestUndo::bannersShowTheirWholeCaptionInTheDefaultFamily()

@@ -20,6 +20,9 @@ xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_VERT || fail
 xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ || fail "not maximised"
 window_origin "$window"
 [ "$width" -ge 1200 ] || fail "the maximised window is only $width pixels wide"
+# The client area lies below the menu bar: from here on, top is its top.
+wait_for menu_height # sets menu
+top=$((top + menu))
 
 # pixel X Y: the colour on screen at client position (X, Y), as "r,g,b".
 pixel() {

@@ -19,21 +19,24 @@ wait_for_maximised "$window"
 window_origin "$window"
 height=$(xwininfo -id "$window" | sed -n 's/.*Height: *//p')
 
-# The window's logical height, as Qt rounds it, and how far the layout (641 high) scrolls.
-logical_height=$(awk -v h="$height" -v s="$scale" 'BEGIN { print int(h / s + 0.5) }')
-scrolled=0
-if [ "$logical_height" -lt 641 ]; then
-    xdotool mousemove --sync $((left + 10)) $((top + 10))
-    for _ in $(seq 1 40); do xdotool click 5; done # the wheel, down to the end
-    scrolled=$((641 - logical_height))
-fi
-
 # device X_OR_Y LOGICAL: the last device pixel (in the client area) whose centre lies in the
 # logical pixel LOGICAL, an odd offset into it at scale 2: the device pixel that shows it and
 # that a press on must read it.
 device() {
     awk -v l="$1" -v s="$scale" 'BEGIN { d = (l + 1) * s - 0.5; c = int(d); if (c < d) c++; print c - 1 }'
 }
+# The menu bar's logical height, the client area's below it (as Qt rounds them), and how far the
+# layout (641 high) scrolls. From here on, scrolled is how far the layout lies above where it
+# would lie in a window without a menu bar.
+wait_for menu_height "$scale" # sets menu
+logical_height=$(awk -v h="$height" -v s="$scale" -v m="$menu" 'BEGIN { print int(h / s + 0.5) - m }')
+scrolled=$((-menu))
+if [ "$logical_height" -lt 641 ]; then
+    xdotool mousemove --sync $((left + 10)) $((top + $(device $((menu + 10)))))
+    for _ in $(seq 1 40); do xdotool click 5; done # the wheel, down to the end
+    scrolled=$((641 - logical_height - menu))
+fi
+
 # Canvas pixel (x, y) is window pixel (106 + x, 98 + y - scrolled); strip pixel (106 + x, 562 + y).
 canvas_top=$((98 - scrolled))
 strip_top=$((562 - scrolled))
@@ -76,8 +79,8 @@ done
 
 # The canvas on screen is the saved picture, each device pixel showing the picture's pixel under
 # its centre: no stray rows, no ghosts.
-crop=$(awk -v s="$scale" -v t="$canvas_top" -v h="$height" 'BEGIN {
-    y0 = int(t * s); if (y0 < 0) y0 = 0; y1 = int((t + 437) * s) + 1; if (y1 > h) y1 = h
+crop=$(awk -v s="$scale" -v t="$canvas_top" -v h="$height" -v m="$menu" 'BEGIN {
+    y0 = int(t * s); below_menu = int(m * s + 0.999); if (y0 < below_menu) y0 = below_menu; y1 = int((t + 437) * s) + 1; if (y1 > h) y1 = h
     printf "%d %d %d %d", int(106 * s), y0, int(525 * s) + 2, y1 - y0 }')
 set -- $crop
 import -window root -crop "$3x$4+$((left + $1))+$((top + $2))" -depth 8 "$work/screen.txt"

@@ -1,0 +1,88 @@
+#include "palette/paletteline.h"
+
+#include <QRegularExpression>
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr const char *kChannelNames[] = {"red", "green", "blue"};
+
+template <typename Number> QString shortest(Number value)
+{
+    char text[64];
+    const auto written = std::to_chars(std::begin(text), std::end(text), value);
+    return QString::fromLatin1(text, written.ptr - text);
+}
+
+// The whole text as a number of that type, or nothing.
+template <typename Number> std::optional<Number> parsed(const QString &text)
+{
+    const QByteArray bytes = text.toLatin1();
+    Number value{};
+    const auto [end, error] = std::from_chars(bytes.constBegin(), bytes.constEnd(), value);
+    if (error != std::errc() || end != bytes.constEnd()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+QString paletteLine(const ShownPalette &palette)
+{
+    QStringList channels;
+    for (std::size_t channel = 0; channel < palette.waves.size(); ++channel) {
+        channels.append(QStringLiteral("%1 phase %2 period %3")
+                            .arg(QLatin1String(kChannelNames[channel]),
+                                 shortest(palette.waves[channel].phase),
+                                 shortest(palette.waves[channel].period)));
+    }
+    return QStringLiteral("sinepaint palette %1: %2").arg(palette.number).arg(channels.join("; "));
+}
+
+PaletteLineRead readPaletteLine(const QString &text)
+{
+    static const QRegularExpression line(
+        QStringLiteral("^\\s*sinepaint palette (\\S+):\\s*"
+                       "red phase (\\S+) period (\\S+);\\s*"
+                       "green phase (\\S+) period (\\S+);\\s*"
+                       "blue phase (\\S+) period (\\S+?);?\\s*$"));
+    const QRegularExpressionMatch match = line.match(text);
+    if (!match.hasMatch()) {
+        return {{},
+                QStringLiteral("It is not a palette line. A palette line reads like this:\n"
+                               "sinepaint palette 1: red phase 0.5 period 30; green phase 1 "
+                               "period 40; blue phase 2 period 50")};
+    }
+    const auto number = parsed<PaletteNumber>(match.captured(1));
+    if (!number || *number < kFirstPaletteNumber || *number > kLastPaletteNumber) {
+        return {{},
+                QStringLiteral("The palette number %1 is not a whole number from %2 to %3.")
+                    .arg(match.captured(1))
+                    .arg(kFirstPaletteNumber)
+                    .arg(kLastPaletteNumber)};
+    }
+    ShownPalette palette{*number, {}};
+    for (int channel = 0; channel < 3; ++channel) {
+        const QString phaseText = match.captured(2 + 2 * channel);
+        const QString periodText = match.captured(3 + 2 * channel);
+        const auto phase = parsed<double>(phaseText);
+        const auto period = parsed<float>(periodText);
+        const QString name = QLatin1String(kChannelNames[channel]);
+        if (!phase || !std::isfinite(*phase)) {
+            return {{}, QStringLiteral("The %1 phase %2 is not a finite number.")
+                            .arg(name, phaseText)};
+        }
+        // The last column divided by the period must stay a finite number too.
+        if (!period || !std::isfinite(*period) || *period == 0.0f ||
+            !std::isfinite(float(kPaletteColumns - 1) / *period)) {
+            return {{}, QStringLiteral("The %1 period %2 is not a finite number away from zero.")
+                            .arg(name, periodText)};
+        }
+        palette.waves[std::size_t(channel)] = ChannelWave{0.0f, *phase, *period};
+    }
+    return {palette, {}};
+}

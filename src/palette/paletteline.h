@@ -1,0 +1,19 @@
+#pragma once
+
+#include "palette/palettenumber.h"
+
+#include <QString>
+
+// A palette as one line of text that names it completely, for people and other programs:
+//   sinepaint palette 17: red phase 0.86 period 29.5; green phase 5.1 period 51; blue ...
+// Each channel is (sin(phase + x / period) + 1) * 126 at column x. The numbers are written
+// as the shortest text that reads back to exactly the same value: the phase as a double, the
+// period as a float.
+QString paletteLine(const ShownPalette &palette);
+
+// A line read back, or the reason it is not a palette line, in words for the user.
+struct PaletteLineRead {
+    ShownPalette palette;
+    QString error; // empty when the line was read
+};
+PaletteLineRead readPaletteLine(const QString &text);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "palette/sinepalette.h"
+
+#include <QString>
+
+#include <cstdint>
+
+class PaletteRandom;
+
+// Palettes are numbered in the order the run's generator gives them: the start-up palette is
+// 1, and palette n is made of draws 9n - 8 to 9n.
+using PaletteNumber = std::uint32_t;
+
+// The numbers a user may go to or start with.
+inline constexpr PaletteNumber kFirstPaletteNumber = 1;
+inline constexpr PaletteNumber kLastPaletteNumber = 1'000'000;
+
+// The palette on the strip: its number and the waves it shows. A palette pasted from a line
+// that someone changed shows other waves than its number's own.
+struct ShownPalette {
+    PaletteNumber number = kFirstPaletteNumber;
+    PaletteWaves waves{};
+    bool changed = false; // the waves are not palette `number`'s own
+    bool operator==(const ShownPalette &other) const;
+};
+
+// The next palette the generator gives.
+PaletteWaves nextPaletteWaves(PaletteRandom &random);
+// Palette `number`, exactly as the number-th of a run: the generator goes to its draws.
+PaletteWaves numberedPaletteWaves(PaletteNumber number, PaletteRandom &random);
+
+// Whether two palettes paint the same strip: the same phase and period in every channel.
+bool sameStrip(const PaletteWaves &a, const PaletteWaves &b);
+
+// "Palette 17", or "Palette 17 (changed)" when it is not palette 17's own strip.
+QString paletteTitle(const ShownPalette &palette);

@@ -1,0 +1,158 @@
+#include "picture_files/picturefile.h"
+
+#include "picture_files/atomicfile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <array>
+
+namespace {
+
+struct FormatName {
+    const char *name;   // Qt's name of the format
+    const char *filter; // the file dialog's filter
+};
+constexpr std::array<FormatName, 3> kFormats{{
+    {"png", "PNG picture (*.png)"},
+    {"bmp", "BMP picture (*.bmp)"},
+    {"jpg", "JPEG picture (*.jpg *.jpeg)"},
+}};
+
+constexpr int kJpegQuality = 95;
+
+FormatName formatName(PictureFormat format)
+{
+    return kFormats[std::size_t(format)];
+}
+
+QString tooLarge(QSize size)
+{
+    return QStringLiteral("The picture is %1 × %2 pixels; pictures of up to %3 million pixels "
+                          "can be opened.")
+        .arg(size.width())
+        .arg(size.height())
+        .arg(kLargestPicturePixels >> 20);
+}
+
+bool fitsInMemory(QSize size)
+{
+    return qint64(size.width()) * size.height() <= kLargestPicturePixels;
+}
+
+} // namespace
+
+PictureRead readPicture(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {{}, file.errorString()};
+    }
+    if (file.size() == 0) {
+        return {{}, QStringLiteral("The file is empty.")};
+    }
+    // Read from the open file, so the content decides the format, never the name.
+    QImageReader reader(&file);
+    if (!reader.canRead()) {
+        return {{}, QStringLiteral("It is not a picture in a format this program can read.")};
+    }
+    const QSize size = reader.size();
+    if (size.isValid() && !fitsInMemory(size)) {
+        return {{}, tooLarge(size)};
+    }
+    QImage picture;
+    if (!reader.read(&picture)) {
+        return {{},
+                QStringLiteral("The picture is damaged or incomplete (%1).")
+                    .arg(reader.errorString())};
+    }
+    return checkPicture(picture);
+}
+
+PictureRead checkPicture(const QImage &picture)
+{
+    if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) {
+        return {{}, QStringLiteral("It holds no picture.")};
+    }
+    if (!fitsInMemory(picture.size())) {
+        return {{}, tooLarge(picture.size())};
+    }
+    return {picture, {}};
+}
+
+QImage fitToCanvas(const QImage &picture, QSize canvas, QRgb background)
+{
+    QImage fitted(canvas, QImage::Format_RGB32);
+    fitted.fill(background);
+    QPainter painter(&fitted);
+    if (picture.size() == canvas) {
+        painter.drawImage(0, 0, picture);
+        return fitted;
+    }
+    const QImage scaled = picture.scaled(canvas, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    painter.drawImage((canvas.width() - scaled.width()) / 2,
+                      (canvas.height() - scaled.height()) / 2, scaled);
+    return fitted;
+}
+
+std::optional<PictureFormat> formatOfName(const QString &path)
+{
+    const QString ending = QFileInfo(path).suffix().toLower();
+    if (ending == QLatin1String("png")) {
+        return PictureFormat::Png;
+    }
+    if (ending == QLatin1String("bmp")) {
+        return PictureFormat::Bmp;
+    }
+    if (ending == QLatin1String("jpg") || ending == QLatin1String("jpeg")) {
+        return PictureFormat::Jpeg;
+    }
+    return std::nullopt;
+}
+
+QStringList saveFilters()
+{
+    QStringList filters;
+    for (const FormatName &format : kFormats) {
+        filters.append(QString::fromLatin1(format.filter));
+    }
+    return filters;
+}
+
+QStringList openFilters()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats()) {
+        patterns.append(QStringLiteral("*.") + QString::fromLatin1(format));
+    }
+    return {QStringLiteral("Images (%1)").arg(patterns.join(u' ')),
+            QStringLiteral("All files (*)")};
+}
+
+SaveTarget saveTarget(const QString &typedPath, PictureFormat chosen)
+{
+    if (const auto typed = formatOfName(typedPath)) {
+        return {typedPath, *typed};
+    }
+    return {typedPath + u'.' + QString::fromLatin1(formatName(chosen).name), chosen};
+}
+
+std::optional<QString> writePicture(const QImage &picture, const QString &path,
+                                    PictureFormat format)
+{
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, formatName(format).name);
+    if (format == PictureFormat::Jpeg) {
+        writer.setQuality(kJpegQuality);
+    }
+    if (!writer.write(picture)) {
+        return QStringLiteral("The picture could not be encoded (%1).").arg(writer.errorString());
+    }
+    return writeFileAtomically(path, encoded);
+}

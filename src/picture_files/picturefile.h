@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+// Pictures that come in from outside (a file, a drop, the clipboard) and go out in the usual
+// formats.
+
+// The most pixels a picture from outside may have: 64 million, 256 MiB at four bytes a pixel.
+inline constexpr qint64 kLargestPicturePixels = qint64(64) << 20;
+
+// A picture read from outside, or the reason it could not be read, in words for the user.
+struct PictureRead {
+    QImage picture; // null when it could not be read
+    QString error;
+};
+
+// Reads the picture file at `path` in any format this Qt reads, whatever its name's ending
+// says (the program's own .jpg files hold bitmaps). Never reads more than
+// kLargestPicturePixels pixels.
+PictureRead readPicture(const QString &path);
+
+// Checks a picture that came decoded (from the clipboard or a drop).
+PictureRead checkPicture(const QImage &picture);
+
+// The canvas of `canvas` pixels that a picture comes in as: a picture of exactly that size
+// pixel for pixel; any other size scaled smoothly to fit, keeping its proportions, and
+// centred. Whatever the picture leaves uncovered or transparent shows `background`.
+QImage fitToCanvas(const QImage &picture, QSize canvas, QRgb background);
+
+// The formats pictures are saved in by name.
+enum class PictureFormat { Png, Bmp, Jpeg };
+
+// The format a file name's ending names: .png, .bmp, .jpg or .jpeg in any case; nothing for any
+// other ending.
+std::optional<PictureFormat> formatOfName(const QString &path);
+
+// The file dialog's filters for saving, PNG first, in the order of PictureFormat.
+QStringList saveFilters();
+// The file dialog's filters for opening: every picture format this Qt reads, and all files.
+QStringList openFilters();
+
+// Where a Save As goes: a typed ending that names a format decides; else the chosen filter's
+// format, whose ending is added to the name.
+struct SaveTarget {
+    QString path;
+    PictureFormat format;
+};
+SaveTarget saveTarget(const QString &typedPath, PictureFormat chosen);
+
+// Writes the picture to `path` in `format` (JPEG at quality 95) as writeFileAtomically does;
+// returns the reason when it fails.
+std::optional<QString> writePicture(const QImage &picture, const QString &path,
+                                    PictureFormat format);
