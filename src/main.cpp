@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
-    if (const auto outcome = helpOrVersion(arguments)) {
+    if (const auto outcome = answerWithoutDisplay(arguments)) {
         return report(*outcome);
     }
     const auto application = openDisplay<QApplication>(argc, argv);
@@ -34,6 +34,6 @@ int main(int argc, char *argv[])
         return report(*outcome);
     }
     quitOnTerminationRequest();
-    Form1 window;
+    Form1 window(&localNow, Form1::defaultFolderForPictures(), startPalette(arguments));
     return application->exec();
 }

@@ -1,11 +1,18 @@
 #include "main_window/commandline.h"
 
+#include "palette/paletteexport.h"
+#include "palette/paletterandom.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace {
 
-// The parser with the program's only options, --help and --version.
+const QString kPalette = QStringLiteral("palette");
+const QString kExportPalette = QStringLiteral("export-palette");
+
+// The parser with the program's options.
 struct Parser : QCommandLineParser {
     Parser()
     {
@@ -14,15 +21,43 @@ struct Parser : QCommandLineParser {
             "sine-wave palette, recolour, and save the canvas as a bitmap."));
         addHelpOption();
         addVersionOption();
+        addOption({kPalette,
+                   QStringLiteral("Start with palette N (%1 to %2) instead of the first.")
+                       .arg(kFirstPaletteNumber)
+                       .arg(kLastPaletteNumber),
+                   QStringLiteral("N")});
+        addOption({kExportPalette,
+                   QStringLiteral("Write the palette (the first, or that of --palette) to FILE "
+                                  "and end, without opening a window. The ending of FILE picks "
+                                  "the format: .gpl (GIMP palette), .png (a picture one pixel "
+                                  "high) or .txt (the palette's line)."),
+                   QStringLiteral("FILE")});
     }
 };
 
+CommandLineOutcome fault(const QString &text)
+{
+    return {1, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), text)};
+}
+
+// The --palette value as a number in range, or nothing.
+std::optional<PaletteNumber> paletteValue(const QString &text)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,7}$"));
+    const uint number = text.toUInt();
+    if (!digits.match(text).hasMatch() || number < kFirstPaletteNumber ||
+        number > kLastPaletteNumber) {
+        return std::nullopt;
+    }
+    return PaletteNumber(number);
+}
+
 } // namespace
 
-std::optional<CommandLineOutcome> helpOrVersion(const QStringList &arguments)
+std::optional<CommandLineOutcome> answerWithoutDisplay(const QStringList &arguments)
 {
     Parser parser;
-    parser.parse(arguments); // Qt's own options are still there: unknown ones are not faults yet
+    const bool parsed = parser.parse(arguments); // Qt's own options are still there
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         // Before the application object the parser cannot know the program's file name.
         return CommandLineOutcome{0,
@@ -34,20 +69,54 @@ std::optional<CommandLineOutcome> helpOrVersion(const QStringList &arguments)
             0, QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                              QCoreApplication::applicationVersion())};
     }
-    return std::nullopt;
+    std::optional<PaletteNumber> palette = kFirstPaletteNumber;
+    if (parser.isSet(kPalette)) {
+        palette = paletteValue(parser.value(kPalette));
+        if (!palette) {
+            return fault(QStringLiteral("--palette takes a whole number from %1 to %2, not '%3'")
+                             .arg(kFirstPaletteNumber)
+                             .arg(kLastPaletteNumber)
+                             .arg(parser.value(kPalette)));
+        }
+    }
+    if (!parser.isSet(kExportPalette)) {
+        return std::nullopt;
+    }
+    // An export opens no display, so Qt's options have no meaning here: anything unknown is a
+    // fault.
+    if (!parsed) {
+        return fault(parser.errorText());
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return fault(QStringLiteral("unexpected argument '%1': the program takes none")
+                         .arg(parser.positionalArguments().first()));
+    }
+    PaletteRandom random;
+    const ShownPalette shown{*palette, numberedPaletteWaves(*palette, random), false};
+    const QString path = parser.value(kExportPalette);
+    if (const auto failure = exportPalette(shown, path)) {
+        return fault(QStringLiteral("the palette could not be written to %1: %2")
+                         .arg(path, QString(*failure).replace(u'\n', u' ')));
+    }
+    return CommandLineOutcome{0, {}};
 }
 
 std::optional<CommandLineOutcome> unexpectedArguments(const QStringList &arguments)
 {
     Parser parser;
-    const QString program = QCoreApplication::applicationName();
     if (!parser.parse(arguments)) {
-        return CommandLineOutcome{1, QStringLiteral("%1: %2\n").arg(program, parser.errorText())};
+        return fault(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return CommandLineOutcome{
-            1, QStringLiteral("%1: unexpected argument '%2': the program takes none\n")
-                   .arg(program, parser.positionalArguments().first())};
+        return fault(QStringLiteral("unexpected argument '%1': the program takes none")
+                         .arg(parser.positionalArguments().first()));
     }
     return std::nullopt;
+}
+
+PaletteNumber startPalette(const QStringList &arguments)
+{
+    Parser parser;
+    parser.parse(arguments);
+    return paletteValue(parser.value(kPalette)).value_or(kFirstPaletteNumber);
 }

@@ -1,17 +1,23 @@
 #pragma once
 
+#include "palette/palettenumber.h"
+
 #include <QStringList>
 
 #include <optional>
 
-// The command line: --help and --version, which work without a display, and nothing else.
-// Qt's own options (-platform and the like) are taken out by the application object first.
+// The command line: --help, --version and --export-palette, which work without a display, and
+// --palette. Qt's own options (-platform and the like) are taken out by the application object
+// first.
 struct CommandLineOutcome {
-    int exitStatus; // 0 after help or version, 1 for an unknown option or any argument
+    int exitStatus; // 0 after help, version or an export; 1 for a fault
     QString text;   // what to print: the help, the version, or the one line naming the fault
 };
 
-// Before the application object: help or version when asked for, else nothing.
-std::optional<CommandLineOutcome> helpOrVersion(const QStringList &arguments);
-// After it, on what Qt left: a fault for anything at all, else nothing.
+// Before the application object: help or version when asked for, a fault in --palette, or an
+// export of the palette (the answer says how it went); else nothing.
+std::optional<CommandLineOutcome> answerWithoutDisplay(const QStringList &arguments);
+// After it, on what Qt left: a fault for an unknown option or any argument, else nothing.
 std::optional<CommandLineOutcome> unexpectedArguments(const QStringList &arguments);
+// The palette to start with: --palette N, else the first. The arguments are known to be sound.
+PaletteNumber startPalette(const QStringList &arguments);

@@ -39,6 +39,20 @@ QString tooLarge(QSize size)
         .arg(kLargestPicturePixels >> 20);
 }
 
+// Whether a JPEG file has its end: Qt's reader fills in what a cut-off file lacks. The end
+// marker (FF D9) must follow the start of the last scan (FF DA), if that lies in the file's
+// last part; within a scan the bytes FF D9 and FF DA cannot stand.
+bool jpegIsComplete(QFile &file)
+{
+    constexpr qint64 kTail = 64 * 1024;
+    if (!file.seek(std::max<qint64>(0, file.size() - kTail))) {
+        return false;
+    }
+    const QByteArray tail = file.read(kTail);
+    const qsizetype end = tail.lastIndexOf("\xff\xd9");
+    return end >= 0 && tail.lastIndexOf("\xff\xda") < end;
+}
+
 bool fitsInMemory(QSize size)
 {
     return qint64(size.width()) * size.height() <= kLargestPicturePixels;
@@ -60,6 +74,7 @@ PictureRead readPicture(const QString &path)
     if (!reader.canRead()) {
         return {{}, QStringLiteral("It is not a picture in a format this program can read.")};
     }
+    const QByteArray format = reader.format(); // known only before the picture is read
     const QSize size = reader.size();
     if (size.isValid() && !fitsInMemory(size)) {
         return {{}, tooLarge(size)};
@@ -69,6 +84,9 @@ PictureRead readPicture(const QString &path)
         return {{},
                 QStringLiteral("The picture is damaged or incomplete (%1).")
                     .arg(reader.errorString())};
+    }
+    if (format == "jpeg" && !jpegIsComplete(file)) {
+        return {{}, QStringLiteral("The picture is damaged or incomplete (its end is missing).")};
     }
     return checkPicture(picture);
 }

@@ -1,0 +1,239 @@
+#include "canvas_tools/history.h"
+#include "main_window/form1.h"
+#include "surface/picturebox.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QToolTip>
+#include <QtTest>
+
+// Pictures that come into the window and go out of it: open, drop, paste, copy, save as, and a
+// colour picked from the canvas.
+class TestPictureExchange : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void anOpenedPictureIsOneUndoableStepUnderANewName();
+    void aFileThatCannotBeReadChangesNothing_data();
+    void aFileThatCannotBeReadChangesNothing();
+    void aDroppedFileOpens();
+    void copyPutsTheCanvasOnTheClipboard();
+    void pasteTakesAPictureAndTellsOfText();
+    void saveAsWritesTheChosenFormatAndAFailureKeepsTheDrawing();
+    void aRightPressPicksFromTheCanvasUnlessAReplacementIsArmed();
+
+private:
+    QString write(const QString &name, const QByteArray &content);
+    QMessageBox *message() const { return form_->findChild<QMessageBox *>(); }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<Form1> form_;
+    int clockSeconds_ = 0;
+};
+
+void TestPictureExchange::init()
+{
+    folder_ = std::make_unique<QTemporaryDir>();
+    clockSeconds_ = 7;
+    // A clock that moves on a second each time it is read, so that each name is new.
+    form_ = std::make_unique<Form1>(
+        [this] { return QDateTime({2027, 3, 5}, {21, 4, 0}).addSecs(clockSeconds_++); },
+        folder_->path());
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    clickOn(form_->Picture2, 100, 10); // RGB(247, 243, 141)... a colour of the first palette
+    dragOn(form_->Picture1, {{50, 60}, {50, 60}, {70, 64}});
+}
+
+void TestPictureExchange::cleanup()
+{
+    form_.reset();
+    QGuiApplication::clipboard()->clear();
+}
+
+QString TestPictureExchange::write(const QString &name, const QByteArray &content)
+{
+    QFile file(folder_->filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+        return {};
+    }
+    return file.fileName();
+}
+
+void TestPictureExchange::anOpenedPictureIsOneUndoableStepUnderANewName()
+{
+    QImage picture(525, 437, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 20, 30));
+    picture.setPixel(524, 436, qRgb(200, 100, 0));
+    const QString path = folder_->filePath("T20270305210407.png");
+    QVERIFY(picture.save(path));
+    const QImage before = form_->Picture1->surface().Image().copy();
+
+    QVERIFY(form_->openPicture(path));
+    QCOMPARE(form_->Picture1->surface().Image(), picture);
+    QCOMPARE(form_->imeslike, QStringLiteral("T20270305210408"));
+    QVERIFY(!message());
+
+    form_->commands().undo->trigger();
+    QCOMPARE(form_->Picture1->surface().Image(), before);
+    QCOMPARE(form_->imeslike, QStringLiteral("T20270305210407"));
+    form_->commands().redo->trigger();
+    QCOMPARE(form_->Picture1->surface().Point(524, 436), RGB(200, 100, 0));
+}
+
+void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
+    QImage picture(525, 437, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 20, 30));
+    QByteArray png, jpeg;
+    QBuffer pngBuffer(&png), jpegBuffer(&jpeg);
+    pngBuffer.open(QIODevice::WriteOnly);
+    jpegBuffer.open(QIODevice::WriteOnly);
+    picture.save(&pngBuffer, "PNG");
+    picture.save(&jpegBuffer, "JPEG");
+    // A PNG whose header claims 100000 x 100000 pixels, its checksums right, with a little
+    // image data and its end.
+    const QByteArray huge = QByteArray::fromHex(
+        "89504e470d0a1a0a0000000d49484452000186a0000186a0080200000027309c9f0000000b4944415478"
+        "9c63604005000010000139bd8f650000000049454e44ae426082");
+    QTest::newRow("empty") << "empty.png" << QByteArray() << "The file is empty.";
+    QTest::newRow("text named .png")
+        << "notes.png" << QByteArray("shopping: milk, bread\n") << "not a picture";
+    QTest::newRow("truncated PNG") << "cut.png" << png.left(png.size() / 2) << "damaged";
+    QTest::newRow("truncated JPEG") << "cut.jpg" << jpeg.left(jpeg.size() / 2) << "damaged";
+    QByteArray noise(4096, '\0');
+    for (int i = 0; i < noise.size(); ++i) {
+        noise[i] = char((i * 7919 + 13) % 251);
+    }
+    QTest::newRow("random bytes") << "noise.bmp" << noise << "not a picture";
+    QTest::newRow("100000 x 100000 header") << "huge.png" << huge << "100000 × 100000 pixels";
+}
+
+void TestPictureExchange::aFileThatCannotBeReadChangesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    const QString path = write(name, content);
+    QVERIFY(!path.isEmpty());
+    const QImage canvas = form_->Picture1->surface().Image().copy();
+    const qsizetype historyBytes = form_->history().bytes();
+
+    QVERIFY(!form_->openPicture(path));
+    QVERIFY(message());
+    QVERIFY2(message()->text().contains(name), qPrintable(message()->text()));
+    QVERIFY2(message()->text().contains(reason), qPrintable(message()->text()));
+    QCOMPARE(form_->Picture1->surface().Image(), canvas);
+    QCOMPARE(form_->imeslike, QStringLiteral("T20270305210407"));
+    QCOMPARE(form_->history().bytes(), historyBytes);
+    form_->commands().undo->trigger(); // the stroke before is still the last step
+    QCOMPARE(form_->Picture1->surface().Point(70, 64), PictureSurface::kDefaultBackColor);
+}
+
+void TestPictureExchange::aDroppedFileOpens()
+{
+    QImage picture(1000, 400, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 128, 255));
+    const QString path = folder_->filePath("wide.png");
+    QVERIFY(picture.save(path));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPointF at = form_->Picture1->mapTo(form_.get(), QPointF(50, 50));
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form_.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form_.get(), &drop);
+    QVERIFY(drop.isAccepted());
+    // 1000 x 400 comes in as 525 x 210 from row 113, grey above and below.
+    const PictureSurface &canvas = form_->Picture1->surface();
+    QCOMPARE(canvas.Point(0, 113), RGB(0, 128, 255));
+    QCOMPARE(canvas.Point(524, 322), RGB(0, 128, 255));
+    QCOMPARE(canvas.Point(0, 112), PictureSurface::kDefaultBackColor);
+    QCOMPARE(canvas.Point(524, 323), PictureSurface::kDefaultBackColor);
+
+    QMimeData text;
+    text.setText("not a picture");
+    QDragEnterEvent refused(at.toPoint(), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form_.get(), &refused);
+    QVERIFY(!refused.isAccepted());
+}
+
+void TestPictureExchange::copyPutsTheCanvasOnTheClipboard()
+{
+    form_->commands().copy->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+             form_->Picture1->surface().Image());
+}
+
+void TestPictureExchange::pasteTakesAPictureAndTellsOfText()
+{
+    QImage picture(525, 437, QImage::Format_RGB32);
+    picture.fill(qRgb(9, 8, 7));
+    QGuiApplication::clipboard()->setImage(picture);
+    form_->commands().paste->trigger();
+    QCOMPARE(form_->Picture1->surface().Image(), picture);
+    QCOMPARE(form_->imeslike, QStringLiteral("T20270305210408"));
+
+    QGuiApplication::clipboard()->setText("hello");
+    form_->commands().paste->trigger();
+    QCOMPARE(form_->Picture1->surface().Image(), picture);
+    QCOMPARE(form_->imeslike, QStringLiteral("T20270305210408"));
+    QCOMPARE(QToolTip::text(), QStringLiteral("The clipboard holds text, not a picture."));
+
+    QGuiApplication::clipboard()->clear();
+    QVERIFY(!form_->pastePicture());
+    QVERIFY(!message());
+}
+
+void TestPictureExchange::saveAsWritesTheChosenFormatAndAFailureKeepsTheDrawing()
+{
+    const QImage canvas = form_->Picture1->surface().Image().copy();
+    QVERIFY(form_->savePictureAs(folder_->filePath("a"), PictureFormat::Png));
+    QCOMPARE(QImage(folder_->filePath("a.png"), "PNG"), canvas);
+    QVERIFY(form_->savePictureAs(folder_->filePath("b.bmp"), PictureFormat::Png));
+    QCOMPARE(QImage(folder_->filePath("b.bmp"), "BMP").convertToFormat(QImage::Format_RGB32),
+             canvas);
+    QCOMPARE(form_->imeslike, QStringLiteral("T20270305210407")); // the name stays
+
+    // Into a "folder" that is a file: reported, nothing written, the drawing stays.
+    const QString blocker = write("blocker", "x");
+    QVERIFY(!form_->savePictureAs(blocker + "/c.png", PictureFormat::Png));
+    QVERIFY(message());
+    QVERIFY2(message()->text().contains("c.png"), qPrintable(message()->text()));
+    QVERIFY(!QFile::exists(blocker + "/c.png"));
+    QCOMPARE(form_->Picture1->surface().Image(), canvas);
+}
+
+void TestPictureExchange::aRightPressPicksFromTheCanvasUnlessAReplacementIsArmed()
+{
+    const ColorValue stroke = form_->Picture1->surface().Point(70, 64);
+    clickOn(form_->Picture2, 400, 10);
+    const ColorValue strip = *form_->color;
+    QVERIFY(strip != stroke);
+    const QImage before = form_->Picture1->surface().Image().copy();
+    clickOn(form_->Picture1, 70, 64, Qt::RightButton);
+    QCOMPARE(form_->color, std::optional<ColorValue>(stroke));
+    QCOMPARE(form_->Picture1->surface().Image(), before); // a right press paints nothing
+    clickOn(form_->Picture1, 300, 300, Qt::RightButton);
+    QCOMPARE(form_->color, std::optional<ColorValue>(PictureSurface::kDefaultBackColor));
+
+    // Armed, a right press replaces: the grey takes the colour picked last.
+    clickOn(form_->Picture1, 70, 64, Qt::RightButton);
+    form_->Command4->click();
+    clickOn(form_->Picture1, 300, 300, Qt::RightButton);
+    QCOMPARE(form_->spremeni, qint16(0));
+    QCOMPARE(form_->Picture1->surface().Point(0, 0), stroke);
+}
+
+QTEST_MAIN(TestPictureExchange)
+#include "tst_pictureexchange.moc"

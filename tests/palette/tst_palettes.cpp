@@ -1,0 +1,203 @@
+#include "main_window/form1.h"
+#include "palette/paletteexport.h"
+#include "palette/paletteline.h"
+#include "surface/picturebox.h"
+#include "testsupport.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Palette 1 as Copy palette writes it.
+const QString kFirstLine = QStringLiteral(
+    "sinepaint palette 1: red phase 5.243853766918183 period 68.88153; green phase "
+    "0.7974771142005921 period 26.862747; blue phase 6.084489276409149 period 62.029648");
+
+} // namespace
+
+// Numbered palettes: going to one, copying and pasting its line, exporting it.
+class TestPalettes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void palettesAreNumberedAndGoneToExactly_data();
+    void palettesAreNumberedAndGoneToExactly();
+    void goingToAPaletteIsOneUndoableStep();
+    void theCopiedLineNamesThePaletteAndPastesBack();
+    void aHandEditedLineGivesTheStripItNames();
+    void malformedLinesChangeNothing_data();
+    void malformedLinesChangeNothing();
+    void theGimpPaletteAndTheTextureHoldTheShownColumns();
+
+private:
+    ColorValue column(int x) const { return form_->Picture2->surface().Point(float(x), 14); }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<Form1> form_;
+};
+
+void TestPalettes::init()
+{
+    folder_ = std::make_unique<QTemporaryDir>();
+    form_ = makeForm(folder_->path());
+}
+
+void TestPalettes::palettesAreNumberedAndGoneToExactly_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<ColorValue>("first");
+    QTest::addColumn<ColorValue>("last");
+    QTest::newRow("palette 1") << 1 << RGB(17, 216, 101) << RGB(161, 251, 242);
+    QTest::newRow("palette 5") << 5 << RGB(123, 22, 6) << RGB(7, 243, 90);
+}
+
+void TestPalettes::palettesAreNumberedAndGoneToExactly()
+{
+    QFETCH(int, number);
+    QFETCH(ColorValue, first);
+    QFETCH(ColorValue, last);
+    // Clicked to, one "change palette" after the other.
+    for (int i = 1; i < number; ++i) {
+        form_->Command1->click();
+    }
+    QCOMPARE(column(0), first);
+    QCOMPARE(column(524), last);
+    QCOMPARE(form_->Picture2->toolTip(), QStringLiteral("Palette %1").arg(number));
+    QCOMPARE(form_->commands().paletteTitle->text(), QStringLiteral("Palette %1").arg(number));
+    const QImage clicked = form_->Picture2->surface().Image().copy();
+    // Gone to from another palette, and started with.
+    QVERIFY(form_->goToPalette(3));
+    QVERIFY(form_->goToPalette(PaletteNumber(number)));
+    QCOMPARE(form_->Picture2->surface().Image(), clicked);
+    Form1 started([] { return QDateTime({2027, 3, 5}, {21, 4, 7}); }, folder_->path(),
+                  PaletteNumber(number));
+    QCOMPARE(started.Picture2->surface().Image(), clicked);
+    // The next is number + 1: palette 2 begins with RGB(250, 243, 90), palette 6 with
+    // RGB(13, 201, 0).
+    form_->Command1->click();
+    QCOMPARE(form_->Picture2->toolTip(), QStringLiteral("Palette %1").arg(number + 1));
+    QCOMPARE(column(0), number == 5 ? RGB(13, 201, 0) : RGB(250, 243, 90));
+}
+
+void TestPalettes::goingToAPaletteIsOneUndoableStep()
+{
+    QVERIFY(!form_->goToPalette(0));
+    QVERIFY(!form_->goToPalette(1'000'001));
+    QVERIFY(form_->goToPalette(1'000'000));
+    QCOMPARE(form_->Picture2->toolTip(), QStringLiteral("Palette 1000000"));
+    form_->commands().undo->trigger();
+    QCOMPARE(form_->Picture2->toolTip(), QStringLiteral("Palette 1"));
+    QCOMPARE(column(0), RGB(17, 216, 101));
+    form_->Command1->click(); // after undo the next is 2 again
+    QCOMPARE(form_->Picture2->toolTip(), QStringLiteral("Palette 2"));
+    form_->commands().undo->trigger();
+    form_->commands().redo->trigger();
+    QCOMPARE(form_->Picture2->toolTip(), QStringLiteral("Palette 2"));
+}
+
+void TestPalettes::theCopiedLineNamesThePaletteAndPastesBack()
+{
+    form_->commands().copyPalette->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), kFirstLine);
+    const QImage first = form_->Picture2->surface().Image().copy();
+    form_->Command1->click();
+    form_->commands().pastePalette->trigger();
+    QCOMPARE(form_->Picture2->surface().Image(), first);
+    QCOMPARE(form_->Picture2->toolTip(), QStringLiteral("Palette 1"));
+    form_->commands().undo->trigger();
+    QCOMPARE(form_->Picture2->toolTip(), QStringLiteral("Palette 2"));
+}
+
+void TestPalettes::aHandEditedLineGivesTheStripItNames()
+{
+    // Red now has phase 0 and period 20: 126 at column 0 and 157 at column 5.
+    QGuiApplication::clipboard()->setText(
+        QString(kFirstLine).replace("red phase 5.243853766918183 period 68.88153",
+                                    "red phase 0 period 20"));
+    QVERIFY(form_->pastePalette());
+    QCOMPARE(column(0), RGB(126, 216, 101));
+    QCOMPARE(column(5), RGB(157, 231, 111));
+    QCOMPARE(form_->Picture2->toolTip(), QStringLiteral("Palette 1 (changed)"));
+    form_->commands().copyPalette->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             "sinepaint palette 1: red phase 0 period 20; green phase 0.7974771142005921 period "
+             "26.862747; blue phase 6.084489276409149 period 62.029648");
+}
+
+void TestPalettes::malformedLinesChangeNothing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reason");
+    auto edited = [](const char *from, const char *to) {
+        return QString(kFirstLine).replace(from, to);
+    };
+    QTest::newRow("empty") << "" << "not a palette line";
+    QTest::newRow("words") << "a sunset over the sea" << "not a palette line";
+    QTest::newRow("a missing number") << edited(" period 26.862747", " period") << "not a palette";
+    QTest::newRow("a missing channel") << edited("; blue phase 6.084489276409149 period 62.029648", "")
+                                       << "not a palette line";
+    QTest::newRow("NaN") << edited("0.7974771142005921", "nan") << "green phase nan";
+    QTest::newRow("infinity") << edited("62.029648", "inf") << "blue period inf";
+    QTest::newRow("zero period") << edited("68.88153", "0") << "red period 0";
+    QTest::newRow("a period too near zero") << edited("68.88153", "1e-40") << "red period 1e-40";
+    QTest::newRow("palette 0") << edited("palette 1:", "palette 0:") << "number 0";
+    QTest::newRow("letters for a number") << edited("68.88153", "68.8x") << "red period 68.8x";
+}
+
+void TestPalettes::malformedLinesChangeNothing()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, reason);
+    form_->Command1->click();
+    const QImage strip = form_->Picture2->surface().Image().copy();
+    const qsizetype historyBytes = form_->history().bytes();
+    QGuiApplication::clipboard()->setText(text);
+    QVERIFY(!form_->pastePalette());
+    auto *message = form_->findChild<QMessageBox *>();
+    QVERIFY(message);
+    QVERIFY2(message->text().contains(reason), qPrintable(message->text()));
+    QCOMPARE(form_->Picture2->surface().Image(), strip);
+    QCOMPARE(form_->Picture2->toolTip(), QStringLiteral("Palette 2"));
+    QCOMPARE(form_->history().bytes(), historyBytes);
+}
+
+void TestPalettes::theGimpPaletteAndTheTextureHoldTheShownColumns()
+{
+    const QString gpl = folder_->filePath("first.gpl");
+    QVERIFY(form_->exportPaletteTo(gpl));
+    QFile file(gpl);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 2 + 525 + 1); // the last line ends with a line break
+    QCOMPARE(lines[0], "GIMP Palette");
+    QCOMPARE(lines[1], "Name: sinepaint palette 1");
+    QCOMPARE(lines[2], " 17 216 101");
+    QCOMPARE(lines[7], " 22 231 111");
+    QCOMPARE(lines[526], "161 251 242");
+    QCOMPARE(lines[527], "");
+
+    const QString png = folder_->filePath("first.png");
+    QVERIFY(form_->exportPaletteTo(png));
+    const QImage texture(png);
+    QCOMPARE(texture.size(), QSize(525, 1));
+    QCOMPARE(texture.pixel(0, 0), qRgb(17, 216, 101));
+    QCOMPARE(texture.pixel(524, 0), qRgb(161, 251, 242));
+
+    QVERIFY(form_->exportPaletteTo(folder_->filePath("first.txt")));
+    QFile line(folder_->filePath("first.txt"));
+    QVERIFY(line.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(line.readAll()), kFirstLine + '\n');
+
+    QVERIFY(!form_->exportPaletteTo(folder_->filePath("first.doc")));
+    QVERIFY(form_->findChild<QMessageBox *>());
+    QVERIFY(!QFile::exists(folder_->filePath("first.doc")));
+}
+
+QTEST_MAIN(TestPalettes)
+#include "tst_palettes.moc"

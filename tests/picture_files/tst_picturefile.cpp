@@ -1,0 +1,151 @@
+#include "picture_files/bitmapwriter.h"
+#include "picture_files/picturefile.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr QRgb kGrey = 0xfff0f0f0;
+constexpr QRgb kRed = 0xffff0000;
+constexpr QRgb kBlue = 0xff0000ff;
+
+// A canvas-sized picture with a few pixels that tell where everything went.
+QImage drawing()
+{
+    QImage picture(525, 437, QImage::Format_RGB32);
+    picture.fill(kGrey);
+    picture.setPixel(0, 0, kRed);
+    picture.setPixel(524, 436, kBlue);
+    picture.setPixel(300, 200, qRgb(1, 2, 3));
+    return picture;
+}
+
+} // namespace
+
+class TestPictureFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void savedPicturesReopenPixelForPixel_data();
+    void savedPicturesReopenPixelForPixel();
+    void aJpegOpens();
+    void otherSizesAreFittedAndCentred_data();
+    void otherSizesAreFittedAndCentred();
+    void transparentPartsShowTheBackground();
+    void theFormatFollowsATypedEndingElseTheFilter_data();
+    void theFormatFollowsATypedEndingElseTheFilter();
+};
+
+void TestPictureFile::savedPicturesReopenPixelForPixel_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("format"); // -1: the program's own save, a bitmap named .jpg
+    QTest::newRow("a saved T….jpg") << "T20270305210407.jpg" << -1;
+    QTest::newRow("Save As PNG") << "picture.png" << int(PictureFormat::Png);
+    QTest::newRow("Save As BMP") << "picture.bmp" << int(PictureFormat::Bmp);
+}
+
+void TestPictureFile::savedPicturesReopenPixelForPixel()
+{
+    QFETCH(QString, name);
+    QFETCH(int, format);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    const auto failure = format < 0 ? BitmapWriter().SavePicture(drawing(), path)
+                                    : writePicture(drawing(), path, PictureFormat(format));
+    QCOMPARE(failure, std::nullopt);
+    const PictureRead read = readPicture(path);
+    QCOMPARE(read.error, QString());
+    const QImage fitted = fitToCanvas(read.picture, {525, 437}, kGrey);
+    QCOMPARE(fitted.convertToFormat(QImage::Format_RGB32), drawing());
+}
+
+void TestPictureFile::aJpegOpens()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("picture.jpg");
+    QCOMPARE(writePicture(drawing(), path, PictureFormat::Jpeg), std::nullopt);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(2), QByteArray("\xff\xd8"));
+    const PictureRead read = readPicture(path);
+    QCOMPARE(read.picture.size(), QSize(525, 437));
+    // Quality 95 keeps a large flat area at its colour within a step or two.
+    QVERIFY(qAbs(qRed(read.picture.pixel(400, 300)) - 240) <= 2);
+}
+
+void TestPictureFile::otherSizesAreFittedAndCentred_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QRect>("placed");
+    QTest::newRow("wide") << QSize(1000, 400) << QRect(0, 113, 525, 210);
+    QTest::newRow("tall") << QSize(400, 1000) << QRect(175, 0, 174, 437);
+    QTest::newRow("small, grown") << QSize(105, 23) << QRect(0, 161, 525, 115);
+    QTest::newRow("twice the canvas") << QSize(1050, 874) << QRect(0, 0, 525, 437);
+    QTest::newRow("one pixel") << QSize(1, 1) << QRect(44, 0, 437, 437);
+}
+
+void TestPictureFile::otherSizesAreFittedAndCentred()
+{
+    QFETCH(QSize, size);
+    QFETCH(QRect, placed);
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(kRed);
+    const QImage fitted = fitToCanvas(picture, {525, 437}, kGrey);
+    QCOMPARE(fitted.size(), QSize(525, 437));
+    // Red exactly within the placed rectangle, the background around it.
+    QRect red;
+    for (int y = 0; y < 437; ++y) {
+        for (int x = 0; x < 525; ++x) {
+            if (fitted.pixel(x, y) == kRed) {
+                red |= QRect(x, y, 1, 1);
+            } else {
+                QCOMPARE(fitted.pixel(x, y), kGrey);
+            }
+        }
+    }
+    QCOMPARE(red, placed);
+}
+
+void TestPictureFile::transparentPartsShowTheBackground()
+{
+    QImage picture(525, 437, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    picture.setPixel(10, 20, kBlue);
+    const QImage fitted = fitToCanvas(picture, {525, 437}, kGrey);
+    QCOMPARE(fitted.pixel(0, 0), kGrey);
+    QCOMPARE(fitted.pixel(10, 20), kBlue);
+    QCOMPARE(fitted.pixel(11, 20), kGrey);
+}
+
+void TestPictureFile::theFormatFollowsATypedEndingElseTheFilter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("format");
+    QTest::newRow("no ending: the filter's") << "/p/a" << int(PictureFormat::Bmp) << "/p/a.bmp"
+                                             << int(PictureFormat::Bmp);
+    QTest::newRow("typed .png under the JPEG filter")
+        << "/p/a.png" << int(PictureFormat::Jpeg) << "/p/a.png" << int(PictureFormat::Png);
+    QTest::newRow("typed .JPEG in capitals")
+        << "/p/a.JPEG" << int(PictureFormat::Png) << "/p/a.JPEG" << int(PictureFormat::Jpeg);
+    QTest::newRow("an ending that is no format")
+        << "/p/a.txt" << int(PictureFormat::Png) << "/p/a.txt.png" << int(PictureFormat::Png);
+}
+
+void TestPictureFile::theFormatFollowsATypedEndingElseTheFilter()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, chosen);
+    QFETCH(QString, path);
+    QFETCH(int, format);
+    const SaveTarget target = saveTarget(typed, PictureFormat(chosen));
+    QCOMPARE(target.path, path);
+    QCOMPARE(int(target.format), format);
+}
+
+QTEST_MAIN(TestPictureFile)
+#include "tst_picturefile.moc"
