@@ -16,6 +16,9 @@ const QString kExportPalette = QStringLiteral("export-palette");
 struct Parser : QCommandLineParser {
     Parser()
     {
+        // Qt's own options are single-dash words (-reverse, -style): read as one option each,
+        // never as a cluster of letters, of which -v would ask for the version.
+        setSingleDashWordOptionMode(ParseAsLongOptions);
         setApplicationDescription(QStringLiteral(
             "A generative-art paint program: paint discs with colours picked from a random "
             "sine-wave palette, recolour, and save the canvas as a bitmap."));

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The command line, where no display can be opened as over ssh: --help and --version answer
-# with status 0; no display at all, an unknown option or an argument give one line and status 1.
+# with status 0, and so does an export of a palette; no display at all, an unknown option, an
+# argument or a palette number out of range give one line and status 1. Qt's own options start
+# the program.
 # Usage: command_line_test.sh PATH_TO_SINEPAINT VERSION
 set -uo pipefail
 
@@ -17,7 +19,7 @@ expect() {
     shift 4
     local environment=(XDG_RUNTIME_DIR="$runtime")
     [ "$platform" = - ] || environment+=(QT_QPA_PLATFORM="$platform")
-    output=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${environment[@]}" \
+    output=$(timeout 3 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${environment[@]}" \
         "$program" "$@" 2>&1)
     actual=$?
     if [ "$actual" -ne "$status" ] || ! grep -qE -- "$pattern" <<<"$output" ||
@@ -34,5 +36,26 @@ expect 0 "--version +Displays version information" any - -h
 expect 1 "^sinepaint: no display could be opened" 1 -
 expect 1 "^sinepaint: Unknown option 'bogus'" 1 offscreen --bogus
 expect 1 "^sinepaint: unexpected argument 'picture.jpg'" 1 offscreen picture.jpg
+expect 0 "--palette <N> +Start with palette N \(1 to 1000000\)" any - --help-all
+for bad in 0 1000001 x 5.5 -3 ""; do
+    expect 1 "^sinepaint: --palette takes a whole number from 1 to 1000000, not '$bad'\$" 1 - \
+        --palette "$bad"
+done
+# Exports without a display: palette 5 as its line, palette 1 as a GIMP palette.
+expect 0 "^\$" 1 - --palette 5 --export-palette "$runtime/five.txt"
+grep -qx "sinepaint palette 5: red phase 3.1630014157295228 period 36.24991; green phase 4.118051459789276 period 50.367878; blue phase 5.010991430282593 period 72.11604" \
+    "$runtime/five.txt" || { echo "FAIL: the exported line of palette 5 is $(cat "$runtime/five.txt")" >&2; failures=$((failures + 1)); }
+expect 0 "^\$" 1 - --export-palette "$runtime/first.gpl"
+[ "$(sed -n '1p;2p;3p;527p' "$runtime/first.gpl" | tr '\n' '|')" = "GIMP Palette|Name: sinepaint palette 1| 17 216 101|161 251 242|" ] &&
+    [ "$(wc -l <"$runtime/first.gpl")" -eq 527 ] ||
+    { echo "FAIL: the exported GIMP palette of palette 1 is not as it should be" >&2; failures=$((failures + 1)); }
+expect 1 "^sinepaint: the palette could not be written to $runtime/first.doc: The name must end in .gpl" 1 - \
+    --export-palette "$runtime/first.doc"
+expect 1 "^sinepaint: the palette could not be written to $runtime/first.gpl/x.gpl: The folder " 1 - \
+    --export-palette "$runtime/first.gpl/x.gpl"
+# Qt's own options are taken, never reported: the program runs until it is ended.
+# (Qt's offscreen platform says one line of its own.)
+expect 124 "^(|This plugin does not support propagateSizeHints\(\))\$" 1 offscreen \
+    -platform offscreen -style fusion -reverse --palette 3
 [ $failures -eq 0 ] || exit 1
-echo "command line: help, version, no display, unknown option and argument all fine"
+echo "command line: help, version, palettes, exports, Qt's options, no display, unknown option and argument all fine"

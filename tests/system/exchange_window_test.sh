@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The real program's menu bar and what goes in and out through it, in a real X window at a scale:
+# a picture opened by typing its path into the open dialog, the canvas copied to the real
+# clipboard, a colour picked from the canvas with the right button, a palette gone to, copied,
+# pasted from the clipboard and exported. Usage: exchange_window_test.sh PATH_TO_SINEPAINT SCALE
+set -euo pipefail
+
+program=$1
+scale=$2
+source "$(dirname "$0")/../../scripts/xsession.sh"
+# A screen of 1280 x 800 logical pixels, so that the whole layout shows without scrolling.
+start_x_session "$(awk -v s="$scale" 'BEGIN { printf "%dx%d", 1280 * s, 800 * s }')"
+
+mkdir -p "$work/home"
+HOME="$work/home" QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
+session_pids+=($!)
+window=$(window_named form1)
+wait_for_maximised "$window"
+window_origin "$window"
+wait_for menu_height "$scale" # sets menu
+
+# device LOGICAL: the device pixel, in the window, at the centre of logical pixel LOGICAL.
+device() {
+    awk -v l="$1" -v s="$scale" 'BEGIN { print int((l + 0.5) * s) }'
+}
+# Canvas pixel (x, y) is window pixel (106 + x, menu + 98 + y); strip pixel (106 + x, menu + 562 + y).
+canvas_top=$((menu + 98))
+strip_top=$((menu + 562))
+screen_pixel() { # screen_pixel LOGICAL_X LOGICAL_Y: "r,g,b" on screen there
+    import -window root -crop "1x1+$((left + $(device "$1")))+$((top + $(device "$2")))" \
+        -depth 8 txt:- 2>/dev/null | sed -n 2p | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+shows() { # shows LOGICAL_X LOGICAL_Y COLOUR
+    [ "$(screen_pixel "$1" "$2")" = "$3" ]
+}
+expect_pixel() { # expect_pixel LOGICAL_X LOGICAL_Y COLOUR WHAT
+    wait_for shows "$1" "$2" "$3" || true
+    shows "$1" "$2" "$3" || fail "$4: ($1, $2) shows $(screen_pixel "$1" "$2"), not $3"
+}
+move_to() { # move_to LOGICAL_X LOGICAL_Y
+    xdotool mousemove --sync $((left + $(device "$1"))) $((top + $(device "$2")))
+}
+key() {
+    xdotool key --clearmodifiers "$1"
+}
+# answer_dialog TITLE TEXT: types TEXT into the dialog titled TITLE and presses Enter.
+answer_dialog() {
+    local dialog
+    dialog=$(window_named "$1")
+    xdotool windowactivate --sync "$dialog"
+    sleep 0.3
+    xdotool type --delay 10 "$2"
+    sleep 0.3
+    xdotool key Return
+    wait_for sh -c "! xdotool search --onlyvisible --name '^$1\$'"
+}
+xdotool windowactivate --sync "$window"
+
+# Below the menu bar the layout is where it always was: the strip's first palette and the
+# black between the controls.
+expect_pixel $((106 + 0)) $((strip_top + 10)) "17,216,101" "the strip is not below the menu bar"
+expect_pixel 90 $((menu + 300)) "0,0,0" "the background is not black"
+
+# Open: Ctrl+O, the path typed, Enter. A 1000 x 400 picture fills rows 113 to 322.
+convert -size 1000x400 "xc:rgb(10,20,200)" "$work/wide.png"
+key ctrl+o
+answer_dialog "Open picture" "$work/wide.png"
+expect_pixel $((106 + 5)) $((canvas_top + 113)) "10,20,200" "the opened picture is not on the canvas"
+expect_pixel $((106 + 5)) $((canvas_top + 112)) "240,240,240" "the opened picture is not centred"
+
+# A right press on it picks its colour; a drag then paints with it on the grey.
+move_to $((106 + 300)) $((canvas_top + 200))
+xdotool click 3
+move_to $((106 + 100)) $((canvas_top + 50))
+xdotool mousedown 1
+move_to $((106 + 140)) $((canvas_top + 50))
+xdotool mouseup 1
+expect_pixel $((106 + 140)) $((canvas_top + 50)) "10,20,200" "the right press did not pick the canvas colour"
+
+# Copy: the clipboard offers the canvas as PNG, pixel for pixel.
+key ctrl+c
+wait_for sh -c "xclip -selection clipboard -t TARGETS -o | grep -qx image/png"
+xclip -selection clipboard -t image/png -o >"$work/copied.png"
+[ "$(identify -format '%wx%h' "$work/copied.png")" = "525x437" ] || fail "the copied picture is not 525 x 437"
+for point in "0 0" "5 113" "140 50" "524 436"; do
+    set -- $point
+    copied=$(convert "$work/copied.png" -crop "1x1+$1+$2" -depth 8 txt:- | sed -n 2p |
+        sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/')
+    [ "$copied" = "$(screen_pixel $((106 + $1)) $((canvas_top + $2)))" ] ||
+        fail "the copied canvas at ($1, $2) is $copied, the screen shows another colour"
+done
+
+# Go to palette 5 (Ctrl+Shift+G), copy its line, paste palette 1's line from the clipboard.
+key ctrl+shift+g
+answer_dialog "Go to palette" $'\b\b\b\b\b\b\b5'
+expect_pixel 106 $((strip_top + 10)) "123,22,6" "go to palette 5 did not show it"
+key ctrl+shift+c
+wait_for sh -c "xclip -selection clipboard -o | grep -q '^sinepaint palette 5: red phase '"
+printf 'sinepaint palette 1: red phase 5.243853766918183 period 68.88153; green phase 0.7974771142005921 period 26.862747; blue phase 6.084489276409149 period 62.029648' |
+    xclip -selection clipboard -i 2>/dev/null
+key ctrl+shift+v
+expect_pixel 106 $((strip_top + 10)) "17,216,101" "the pasted palette line did not show palette 1"
+
+# Export (Ctrl+E) to a GIMP palette, read strictly: the header, then 525 lines of three numbers
+# from 0 to 255.
+key ctrl+e
+answer_dialog "Export palette" "$work/first.gpl"
+wait_for test -s "$work/first.gpl"
+awk 'NR == 1 { if ($0 != "GIMP Palette") exit 1; next }
+     NR == 2 { if ($0 != "Name: sinepaint palette 1") exit 1; next }
+     { if (NF != 3) exit 1; for (i = 1; i <= 3; i++) if ($i !~ /^[0-9]+$/ || $i > 255) exit 1; n++ }
+     END { if (n != 525) exit 1 }' "$work/first.gpl" || fail "the exported GIMP palette is not well formed"
+[ "$(sed -n 3p "$work/first.gpl")" = " 17 216 101" ] || fail "the export does not begin with palette 1's first colour"
+echo "exchange at scale $scale: menu bar, open, right-press pick, copy, go to, copy and paste of a palette and its export all fine"
