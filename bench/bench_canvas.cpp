@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Colour replacement and the brush: the canvas work a user waits for.
 #include "benchcases.h"
 #include "canvas_tools/colourreplacement.h"

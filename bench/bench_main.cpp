@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the benchmarks offscreen and prints one table: each case's median time and its ratio
 // to a baseline measured in the same run, against its target.
 #include <QApplication>
@@ -28,6 +31,8 @@ constexpr Target kTargets[] = {
     {"NewPalette", nullptr, 50.0, false},
     {"UndoReplacement", "MemcpyCanvas", 2.0, false},
     {"RedoReplacement", "MemcpyCanvas", 2.0, false},
+    {"OpenPicture", "LoadPngAndMemcpy", 1.2, false},
+    {"GoToPalette1000000", nullptr, 100'000.0, false},
 };
 
 // Keeps each case's median real time, in seconds, as the runs come in.

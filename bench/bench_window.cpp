@@ -1,5 +1,8 @@
-// The window: a new palette. Opening the window is measured from outside, in a real X
-// server (start_to_window.sh).
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The window: a new palette, and going to a far palette. Opening the window is measured from
+// outside, in a real X server (start_to_frame.sh).
 #include "benchcases.h"
 #include "main_window/form1.h"
 
@@ -18,5 +21,15 @@ void NewPalette(benchmark::State &state)
     measure(state, [&] { form.Command1->click(); });
 }
 BENCHMARK(NewPalette)->UseRealTime();
+
+// Palette → Go to palette 1,000,000: the generator goes to its draws from the start, the strip
+// and the undo step.
+void GoToPalette1000000(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    Form1 form(&localNow, folder.path());
+    measure(state, [&] { form.goToPalette(1'000'000); });
+}
+BENCHMARK(GoToPalette1000000)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

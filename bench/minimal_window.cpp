@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The smallest Qt Widgets program: one empty window, maximised, that closes itself after two
 // seconds. Its peak memory is the yardstick for the program's.
 #include <QApplication>

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The sinepaint developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Peak resident memory of the real program against the smallest Qt Widgets program, both in a
 # real X window. The program starts, makes a full-canvas colour replacement and a save, and
 # exits; the yardstick shows one empty maximised window for two seconds.
@@ -21,6 +23,8 @@ program_pid=$!
 window=$(window_named form1)
 wait_for_maximised "$window"
 window_origin "$window"
+wait_for menu_height # sets menu: the client area's top lies below the menu bar
+top=$((top + menu))
 click_at $((106 + 300)) $((562 + 10)) # pick a colour from the strip
 click_at $((672 + 50)) $((384 + 8))   # "change color"
 click_at $((106 + 200)) $((98 + 200)) # the whole blank canvas takes the colour

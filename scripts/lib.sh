@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The sinepaint developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts: installing what is missing, and configuring and building.
 # Sourced, not run.
 

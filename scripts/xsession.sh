@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The sinepaint developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A virtual X display with a window manager, for scripts that drive the real program, and the
 # helpers they share.
 # Sourced, not run. After start_x_session, DISPLAY is set and $work is a temporary folder;

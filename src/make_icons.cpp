@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the program's icon into a hicolor icon theme folder, each size drawn for that size:
 // make_icons FOLDER NAME writes FOLDER/NxN/apps/NAME.png for every size the theme lists.
 #include "main_window/appicon.h"

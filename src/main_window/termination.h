@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Makes a request to terminate the process (SIGTERM, as a desktop session sends at its end)

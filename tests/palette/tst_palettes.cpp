@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "main_window/form1.h"
 #include "palette/paletteexport.h"
 #include "palette/paletteline.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "main_window/form1.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The sinepaint developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The command line, where no display can be opened as over ssh: --help and --version answer
 # with status 0, and so does an export of a palette; no display at all, an unknown option, an
 # argument or a palette number out of range give one line and status 1. Qt's own options start
@@ -30,7 +32,9 @@ expect() {
     fi
 }
 
-expect 0 "^sinepaint $version\$" 1 - --version
+expect 0 "^sinepaint $version\$" 5 - --version
+expect 0 "^License GPLv3\+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>\.\$" 5 - -v
+expect 0 "^There is NO WARRANTY, to the extent permitted by law\.\$" 5 - --version
 expect 0 "^Usage: sinepaint \[options\]" any - --help
 expect 0 "--version +Displays version information" any - -h
 expect 1 "^sinepaint: no display could be opened" 1 -

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The sinepaint developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program's menu bar and what goes in and out through it, in a real X window at a scale:
 # a picture opened by typing its path into the open dialog, the canvas copied to the real
 # clipboard, a colour picked from the canvas with the right button, a palette gone to, copied,

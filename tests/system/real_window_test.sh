@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The sinepaint developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real program in a real X window: a virtual display, a window manager, and real
 # mouse input. Usage: real_window_test.sh PATH_TO_SINEPAINT (KEEP=1 keeps its folder and logs)
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The sinepaint developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a scaled screen: Xvfb with a window manager, QT_SCALE_FACTOR set, real
 # mouse input at device pixels. A window smaller than the layout is scrolled to its bottom with
 # the wheel first. Usage: scaled_window_test.sh PATH_TO_SINEPAINT SCALE SCREEN (e.g. 2 1920x1080)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The sinepaint developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under a real Wayland compositor, weston's headless backend: it starts, its
 # window is mapped under the application id, it keeps running without a warning, and a request
 # to terminate ends it with status 0. Usage: wayland_test.sh PATH_TO_SINEPAINT [APP_ID]
