@@ -75,17 +75,23 @@ class FirstFrame : public QObject {
 public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed() &&
+            !exposed_) {
+            exposed_ = true;
             QTimer::singleShot(0, this, [] {
                 timespec now{};
                 clock_gettime(CLOCK_REALTIME, &now);
-                std::printf("%lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+                std::printf("%lld\n",
+                            static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
         }
         return false;
     }
+
+private:
+    bool exposed_ = false;
 };
 
 } // namespace

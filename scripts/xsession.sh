@@ -26,12 +26,14 @@ fail() {
     exit 1
 }
 
-# wait_for COMMAND...: waits up to 20 seconds for the command to succeed.
+# wait_for COMMAND...: waits for the command to succeed, trying every tenth of a second: on a
+# busy machine a window manager or a window can take long to come, so it gives up only after a
+# minute (a normal run waits a second or two).
 wait_for() {
     local tries=0
     until "$@" >/dev/null 2>&1; do
         tries=$((tries + 1))
-        [ $tries -lt 200 ] || fail "timed out waiting for: $*"
+        [ $tries -lt 600 ] || fail "timed out waiting for: $*"
         sleep 0.1
     done
 }

@@ -30,8 +30,8 @@ QRect changedRect(const QImage &before, const QImage &after);
 // The changes to the pictures, for undo and redo. A step is one change as the user sees it: a
 // stroke, a colour replacement, a cleared canvas, the help panel, a new palette. It keeps only
 // what it changed: for each picture, the rectangle that changed, before and after, and the
-// picture name and palette before and after. The oldest steps are dropped once the steps together hold more
-// than `capacity` bytes.
+// picture name and palette before and after. The oldest steps are dropped once the steps together
+// hold more than `capacity` bytes.
 class History {
 public:
     static constexpr qsizetype kDefaultCapacity = qsizetype(64) << 20; // 64 MiB

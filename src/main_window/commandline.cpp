@@ -72,15 +72,15 @@ std::optional<CommandLineOutcome> answerWithoutDisplay(const QStringList &argume
     }
     if (parser.isSet(QStringLiteral("version"))) {
         return CommandLineOutcome{
-            0, QStringLiteral("%1 %2\n"
-                              "Copyright (C) 2026 The sinepaint developers\n"
-                              "License GPLv3+: GNU GPL version 3 or later "
-                              "<https://gnu.org/licenses/gpl.html>.\n"
-                              "This is free software: you are free to change and redistribute "
-                              "it.\n"
-                              "There is NO WARRANTY, to the extent permitted by law.\n")
-                   .arg(QCoreApplication::applicationName(),
-                        QCoreApplication::applicationVersion())};
+            0,
+            QStringLiteral("%1 %2\n"
+                           "Copyright (C) 2026 The sinepaint developers\n"
+                           "License GPLv3+: GNU GPL version 3 or later "
+                           "<https://gnu.org/licenses/gpl.html>.\n"
+                           "This is free software: you are free to change and redistribute "
+                           "it.\n"
+                           "There is NO WARRANTY, to the extent permitted by law.\n")
+                .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
     }
     std::optional<PaletteNumber> palette = kFirstPaletteNumber;
     if (parser.isSet(kPalette)) {

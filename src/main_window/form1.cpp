@@ -151,7 +151,7 @@ void Form1::setTabOrder()
 }
 
 QAction *Form1::addCommand(QMenu *menu, const QString &text, const QKeySequence &key,
-                          void (Form1::*handler)(), QPushButton *button)
+                           void (Form1::*handler)(), QPushButton *button)
 {
     auto *action = menu->addAction(text);
     action->setShortcut(key);
@@ -171,27 +171,26 @@ void Form1::createMenus()
     // The platform's standard keys where there are such, and Ctrl and a letter of the caption
     // for the others: palette (G, as in generate), replace colour (R), brush (B).
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    commands_.newImage =
-        addCommand(file, QStringLiteral("&New image"),
-                   standardKey(QKeySequence::New, Qt::CTRL | Qt::Key_N), &Form1::Command7_Click,
-                   Command7);
-    commands_.open = addCommand(file, QStringLiteral("&Open…"),
-                                standardKey(QKeySequence::Open, Qt::CTRL | Qt::Key_O),
-                                &Form1::askToOpen);
+    commands_.newImage = addCommand(file, QStringLiteral("&New image"),
+                                    standardKey(QKeySequence::New, Qt::CTRL | Qt::Key_N),
+                                    &Form1::Command7_Click, Command7);
+    commands_.open =
+        addCommand(file, QStringLiteral("&Open…"),
+                   standardKey(QKeySequence::Open, Qt::CTRL | Qt::Key_O), &Form1::askToOpen);
     commands_.save = addCommand(file, QStringLiteral("&Save on disk D:"),
                                 standardKey(QKeySequence::Save, Qt::CTRL | Qt::Key_S),
                                 &Form1::Command6_Click, Command6);
-    commands_.saveAs = addCommand(file, QStringLiteral("Save &As…"),
-                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                                  &Form1::askToSaveAs);
+    commands_.saveAs =
+        addCommand(file, QStringLiteral("Save &As…"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Form1::askToSaveAs);
     file->addSeparator();
     commands_.quit = addCommand(file, QStringLiteral("&Quit"),
                                 standardKey(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q),
                                 &Form1::Command3_Click, Command3);
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    commands_.undo = addCommand(edit, QStringLiteral("&Undo"), QKeySequence(QKeySequence::Undo),
-                                &Form1::undo);
+    commands_.undo =
+        addCommand(edit, QStringLiteral("&Undo"), QKeySequence(QKeySequence::Undo), &Form1::undo);
     commands_.redo =
         addCommand(edit, QStringLiteral("&Redo"), QKeySequence(QKeySequence::Redo), &Form1::redo);
     // Both usual redo keys everywhere, and the platform's own besides.
@@ -206,8 +205,8 @@ void Form1::createMenus()
     edit->addSeparator();
     commands_.copy = addCommand(edit, QStringLiteral("&Copy"), QKeySequence(QKeySequence::Copy),
                                 &Form1::copyCanvas);
-    commands_.paste = addCommand(edit, QStringLiteral("&Paste"),
-                                 QKeySequence(QKeySequence::Paste), &Form1::pasteCanvas);
+    commands_.paste = addCommand(edit, QStringLiteral("&Paste"), QKeySequence(QKeySequence::Paste),
+                                 &Form1::pasteCanvas);
     edit->addSeparator();
     commands_.changeColor =
         addCommand(edit, QStringLiteral("Change &color"), QKeySequence(Qt::CTRL | Qt::Key_R),
@@ -220,18 +219,18 @@ void Form1::createMenus()
     commands_.changePalette =
         addCommand(palette, QStringLiteral("Change &palette"), QKeySequence(Qt::CTRL | Qt::Key_G),
                    &Form1::Command1_Click, Command1);
-    commands_.goToPalette = addCommand(palette, QStringLiteral("&Go to palette…"),
-                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
-                                       &Form1::askForPalette);
-    commands_.copyPalette = addCommand(palette, QStringLiteral("&Copy palette"),
-                                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                                       &Form1::copyPalette);
-    commands_.pastePalette = addCommand(palette, QStringLiteral("Pa&ste palette"),
-                                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-                                        &Form1::pastePaletteCommand);
-    commands_.exportPalette = addCommand(palette, QStringLiteral("&Export palette…"),
-                                         QKeySequence(Qt::CTRL | Qt::Key_E),
-                                         &Form1::askToExportPalette);
+    commands_.goToPalette =
+        addCommand(palette, QStringLiteral("&Go to palette…"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G), &Form1::askForPalette);
+    commands_.copyPalette =
+        addCommand(palette, QStringLiteral("&Copy palette"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &Form1::copyPalette);
+    commands_.pastePalette =
+        addCommand(palette, QStringLiteral("Pa&ste palette"),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &Form1::pastePaletteCommand);
+    commands_.exportPalette =
+        addCommand(palette, QStringLiteral("&Export palette…"), QKeySequence(Qt::CTRL | Qt::Key_E),
+                   &Form1::askToExportPalette);
 
     QMenu *brush = menuBar()->addMenu(QStringLiteral("&Brush"));
     commands_.brushSelection =
@@ -239,10 +238,9 @@ void Form1::createMenus()
                    &Form1::Command2_Click, Command2);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    commands_.help =
-        addCommand(help, QStringLiteral("&Help"),
-                   standardKey(QKeySequence::HelpContents, Qt::Key_F1), &Form1::Command8_Click,
-                   Command8);
+    commands_.help = addCommand(help, QStringLiteral("&Help"),
+                                standardKey(QKeySequence::HelpContents, Qt::Key_F1),
+                                &Form1::Command8_Click, Command8);
     help->addSeparator();
     commands_.about =
         addCommand(help, QStringLiteral("&About sinepaint"), QKeySequence(), &Form1::showAbout);
@@ -543,8 +541,8 @@ bool Form1::pastePicture()
     }
     if (data && data->hasText()) {
         QToolTip::showText(Picture1->mapToGlobal(Picture1->rect().center()),
-                           QStringLiteral("The clipboard holds text, not a picture."), Picture1,
-                           {}, kRemarkTime);
+                           QStringLiteral("The clipboard holds text, not a picture."), Picture1, {},
+                           kRemarkTime);
     }
     return false;
 }
@@ -552,7 +550,8 @@ bool Form1::pastePicture()
 bool Form1::savePictureAs(const QString &typedPath, PictureFormat chosen)
 {
     const SaveTarget target = saveTarget(typedPath, chosen);
-    if (const auto failure = writePicture(Picture1->surface().Image(), target.path, target.format)) {
+    if (const auto failure =
+            writePicture(Picture1->surface().Image(), target.path, target.format)) {
         reportSaveFailure(target.path, *failure);
         return false;
     }
@@ -565,7 +564,9 @@ bool Form1::goToPalette(PaletteNumber number)
     if (number < kFirstPaletteNumber || number > kLastPaletteNumber) {
         return false;
     }
-    recordStep(Picture2, [&] { showPalette({number, numberedPaletteWaves(number, random_), false}); });
+    recordStep(Picture2, [&] {
+        showPalette({number, numberedPaletteWaves(number, random_), false});
+    });
     return true;
 }
 
@@ -615,11 +616,12 @@ void Form1::askToSaveAs()
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(imeslike + QStringLiteral(".png"));
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
-        dialog.setDefaultSuffix(filter.section(QStringLiteral("*."), 1, 1).section(u' ', 0, 0)
-                                    .remove(u')'));
+        dialog.setDefaultSuffix(
+            filter.section(QStringLiteral("*."), 1, 1).section(u' ', 0, 0).remove(u')'));
     });
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        const auto chosen = PictureFormat(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())));
+        const auto chosen =
+            PictureFormat(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())));
         savePictureAs(dialog.selectedFiles().constFirst(), chosen);
     }
 }
@@ -627,10 +629,12 @@ void Form1::askToSaveAs()
 void Form1::askForPalette()
 {
     bool ok = false;
-    const int number = QInputDialog::getInt(
-        this, QStringLiteral("Go to palette"),
-        QStringLiteral("Palette number (%1 to %2):").arg(kFirstPaletteNumber).arg(kLastPaletteNumber),
-        int(palette_.number), int(kFirstPaletteNumber), int(kLastPaletteNumber), 1, &ok);
+    const int number = QInputDialog::getInt(this, QStringLiteral("Go to palette"),
+                                            QStringLiteral("Palette number (%1 to %2):")
+                                                .arg(kFirstPaletteNumber)
+                                                .arg(kLastPaletteNumber),
+                                            int(palette_.number), int(kFirstPaletteNumber),
+                                            int(kLastPaletteNumber), 1, &ok);
     if (ok) {
         goToPalette(PaletteNumber(number));
     }

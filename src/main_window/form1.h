@@ -167,8 +167,8 @@ private:
     ShownPalette palette_; // the palette on the strip
     QString lastFolder_;   // where the file dialogs open
     PictureSurface windowSurface_;
-    QScrollArea *scrollArea_;    // scrolls the client area in a small window
-    ClientArea *clientArea_;     // holds the controls and shows windowSurface_
+    QScrollArea *scrollArea_; // scrolls the client area in a small window
+    ClientArea *clientArea_;  // holds the controls and shows windowSurface_
     Commands commands_;
     BitmapWriter pictureWriter_; // writes the saved pictures
     History history_;

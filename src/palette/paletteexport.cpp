@@ -11,11 +11,12 @@
 
 QByteArray gimpPalette(const ShownPalette &palette)
 {
-    QByteArray file = "GIMP Palette\nName: sinepaint palette " +
-                      QByteArray::number(palette.number) + '\n';
+    QByteArray file =
+        "GIMP Palette\nName: sinepaint palette " + QByteArray::number(palette.number) + '\n';
     for (int x = 0; x < kShownPaletteColumns; ++x) {
         const QRgb colour = toQRgb(paletteColumnColor(palette.waves, x));
-        file += QString::asprintf("%3d %3d %3d\n", qRed(colour), qGreen(colour), qBlue(colour)).toLatin1();
+        file += QString::asprintf("%3d %3d %3d\n", qRed(colour), qGreen(colour), qBlue(colour))
+                    .toLatin1();
     }
     return file;
 }

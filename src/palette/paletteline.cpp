@@ -48,11 +48,10 @@ QString paletteLine(const ShownPalette &palette)
 
 PaletteLineRead readPaletteLine(const QString &text)
 {
-    static const QRegularExpression line(
-        QStringLiteral("^\\s*sinepaint palette (\\S+):\\s*"
-                       "red phase (\\S+) period (\\S+);\\s*"
-                       "green phase (\\S+) period (\\S+);\\s*"
-                       "blue phase (\\S+) period (\\S+?);?\\s*$"));
+    static const QRegularExpression line(QStringLiteral("^\\s*sinepaint palette (\\S+):\\s*"
+                                                        "red phase (\\S+) period (\\S+);\\s*"
+                                                        "green phase (\\S+) period (\\S+);\\s*"
+                                                        "blue phase (\\S+) period (\\S+?);?\\s*$"));
     const QRegularExpressionMatch match = line.match(text);
     if (!match.hasMatch()) {
         return {{},
@@ -76,14 +75,15 @@ PaletteLineRead readPaletteLine(const QString &text)
         const auto period = parsed<float>(periodText);
         const QString name = QLatin1String(kChannelNames[channel]);
         if (!phase || !std::isfinite(*phase)) {
-            return {{}, QStringLiteral("The %1 phase %2 is not a finite number.")
-                            .arg(name, phaseText)};
+            return {{},
+                    QStringLiteral("The %1 phase %2 is not a finite number.").arg(name, phaseText)};
         }
         // The last column divided by the period must stay a finite number too.
         if (!period || !std::isfinite(*period) || *period == 0.0f ||
             !std::isfinite(float(kPaletteColumns - 1) / *period)) {
-            return {{}, QStringLiteral("The %1 period %2 is not a finite number away from zero.")
-                            .arg(name, periodText)};
+            return {{},
+                    QStringLiteral("The %1 period %2 is not a finite number away from zero.")
+                        .arg(name, periodText)};
         }
         palette.waves[std::size_t(channel)] = ChannelWave{0.0f, *phase, *period};
     }

@@ -84,9 +84,9 @@ PictureRead readPicture(const QString &path)
     }
     QImage picture;
     if (!reader.read(&picture)) {
-        return {{},
-                QStringLiteral("The picture is damaged or incomplete (%1).")
-                    .arg(reader.errorString())};
+        return {
+            {},
+            QStringLiteral("The picture is damaged or incomplete (%1).").arg(reader.errorString())};
     }
     if (format == "jpeg" && !jpegIsComplete(file)) {
         return {{}, QStringLiteral("The picture is damaged or incomplete (its end is missing).")};

@@ -31,6 +31,7 @@ private slots:
     void modifierKeysMakeNoDifference_data();
     void modifierKeysMakeNoDifference();
     void aPressAloneLeavesNoMark();
+    void aDiscOverTheEdgeIsClipped_data();
     void aDiscOverTheEdgeIsClipped();
     void eightClicksShowTenAndTheNinthTwo();
     void theIndicatorCoversTheEarlierNumber();
@@ -151,18 +152,43 @@ void TestBrush::aPressAloneLeavesNoMark()
     QCOMPARE(form_->Picture1->surface().Image(), before);
 }
 
+void TestBrush::aDiscOverTheEdgeIsClipped_data()
+{
+    QTest::addColumn<QPoint>("centre");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<QRect>("painted");
+    // A disc of radius 2 holds 13 pixels; what lies past an edge is cut off.
+    QTest::newRow("left edge") << QPoint(-1, 200) << 4 << QRect(0, 199, 2, 3);
+    QTest::newRow("right edge") << QPoint(525, 200) << 4 << QRect(523, 199, 2, 3);
+    QTest::newRow("top edge") << QPoint(200, -1) << 4 << QRect(199, 0, 3, 2);
+    QTest::newRow("bottom edge") << QPoint(200, 437) << 4 << QRect(199, 435, 3, 2);
+    QTest::newRow("top left corner") << QPoint(-1, -1) << 1 << QRect(0, 0, 1, 1);
+    QTest::newRow("top right corner") << QPoint(525, -1) << 1 << QRect(524, 0, 1, 1);
+    QTest::newRow("bottom left corner") << QPoint(-1, 437) << 1 << QRect(0, 436, 1, 1);
+    QTest::newRow("bottom right corner") << QPoint(525, 437) << 1 << QRect(524, 436, 1, 1);
+    QTest::newRow("on the last column, over the top")
+        << QPoint(524, -1) << 3 << QRect(523, 0, 2, 2);
+    QTest::newRow("two outside, its tip reaches in") << QPoint(-2, 100) << 1 << QRect(0, 100, 1, 1);
+    QTest::newRow("three below, out of reach") << QPoint(100, 439) << 0 << QRect();
+}
+
 void TestBrush::aDiscOverTheEdgeIsClipped()
 {
+    QFETCH(QPoint, centre);
+    QFETCH(int, pixels);
+    QFETCH(QRect, painted);
     PictureBox *canvas = form_->Picture1;
     // With the button held the canvas follows the pointer past its edge.
-    dragOn(canvas, {{5, 5}, {-1, 0}});
-    int expected = 0;
-    for (int y = 0; y <= 2; ++y) {
-        for (int x = 0; x <= 2; ++x) {
-            expected += insideDisc(x, y, -1, 0, 2) ? 1 : 0;
+    dragOn(canvas, {{100, 100}, centre});
+    const QImage &image = canvas->surface().Image();
+    QRect found;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            found |= image.pixel(x, y) == toQRgb(kBlack) ? QRect(x, y, 1, 1) : QRect();
         }
     }
-    QCOMPARE(countPixels(canvas->surface().Image(), kBlack), expected);
+    QCOMPARE(countPixels(image, kBlack), pixels);
+    QCOMPARE(found, painted);
 }
 
 void TestBrush::eightClicksShowTenAndTheNinthTwo()

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The sinepaint developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "main_window/appicon.h"
 #include "main_window/form1.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"
@@ -17,6 +18,8 @@ private slots:
     void controlsSitAtTheirPlacesWithTheirCaptions_data();
     void controlsSitAtTheirPlacesWithTheirCaptions();
     void theWindowOpensMaximisedAndBlackWithItsTitle();
+    void theIconShowsTheStripSqueezedWithADot_data();
+    void theIconShowsTheStripSqueezedWithADot();
     void startValuesAreSet();
     void theStartUpPaletteIsTheFirstOfTheRun();
     void tabOrderRunsAsLaidOutAndChangePaletteHasTheFocus();
@@ -96,6 +99,43 @@ void TestForm1::theWindowOpensMaximisedAndBlackWithItsTitle()
     const QImage shown = form_->clientArea()->grab(QRect(0, 0, 100, 40)).toImage();
     QCOMPARE(shown.pixel(10, 10), qRgb(0, 0, 0));
     QCOMPARE(shown.pixel(99, 39), qRgb(0, 0, 0));
+}
+
+void TestForm1::theIconShowsTheStripSqueezedWithADot_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<QRgb>("lastCorner");
+    QTest::addColumn<QRgb>("pastTheDot"); // the first pixel right of the dot on its middle row
+    QTest::newRow("16") << 16 << qRgb(118, 251, 152) << qRgb(204, 26, 1);
+    QTest::newRow("32") << 32 << qRgb(195, 247, 186) << qRgb(248, 4, 2);
+    QTest::newRow("256") << 256 << qRgb(239, 229, 210) << qRgb(252, 0, 6);
+}
+
+void TestForm1::theIconShowsTheStripSqueezedWithADot()
+{
+    QFETCH(int, side);
+    QFETCH(QRgb, lastCorner);
+    QFETCH(QRgb, pastTheDot);
+    const QImage icon = sinepaintIconPicture(side);
+    QCOMPARE(icon.size(), QSize(side, side));
+    // Every size begins with the same column, and each column is one colour top to bottom.
+    QCOMPARE(icon.pixel(0, 0), qRgb(126, 228, 6));
+    QCOMPARE(icon.pixel(0, side - 1), qRgb(126, 228, 6));
+    QCOMPARE(icon.pixel(side / 4, 1), qRgb(5, 24, 168));
+    QCOMPARE(icon.pixel(side - 1, side - 1), lastCorner);
+    // A black dot of a fifth of the side in the middle.
+    const int middle = side / 2, radius = side / 5;
+    QCOMPARE(icon.pixel(middle, middle), qRgb(0, 0, 0));
+    QCOMPARE(icon.pixel(middle + radius, middle), qRgb(0, 0, 0));
+    QCOMPARE(icon.pixel(middle + radius + 1, middle), pastTheDot);
+    // One colour a column, and black: nothing smoothed.
+    QSet<QRgb> colours;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            colours.insert(icon.pixel(x, y));
+        }
+    }
+    QCOMPARE(colours.size(), side + 1);
 }
 
 void TestForm1::startValuesAreSet()

@@ -9,8 +9,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QtTest>
@@ -47,7 +47,9 @@ void TestPictureExchange::init()
     clockSeconds_ = 7;
     // A clock that moves on a second each time it is read, so that each name is new.
     form_ = std::make_unique<Form1>(
-        [this] { return QDateTime({2027, 3, 5}, {21, 4, 0}).addSecs(clockSeconds_++); },
+        [this] {
+            return QDateTime({2027, 3, 5}, {21, 4, 0}).addSecs(clockSeconds_++);
+        },
         folder_->path());
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     clickOn(form_->Picture2, 100, 10); // RGB(247, 243, 141)... a colour of the first palette

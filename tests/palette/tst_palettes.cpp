@@ -78,8 +78,11 @@ void TestPalettes::palettesAreNumberedAndGoneToExactly()
     QVERIFY(form_->goToPalette(3));
     QVERIFY(form_->goToPalette(PaletteNumber(number)));
     QCOMPARE(form_->Picture2->surface().Image(), clicked);
-    Form1 started([] { return QDateTime({2027, 3, 5}, {21, 4, 7}); }, folder_->path(),
-                  PaletteNumber(number));
+    Form1 started(
+        [] {
+            return QDateTime({2027, 3, 5}, {21, 4, 7});
+        },
+        folder_->path(), PaletteNumber(number));
     QCOMPARE(started.Picture2->surface().Image(), clicked);
     // The next is number + 1: palette 2 begins with RGB(250, 243, 90), palette 6 with
     // RGB(13, 201, 0).
@@ -121,8 +124,8 @@ void TestPalettes::aHandEditedLineGivesTheStripItNames()
 {
     // Red now has phase 0 and period 20: 126 at column 0 and 157 at column 5.
     QGuiApplication::clipboard()->setText(
-        QString(kFirstLine).replace("red phase 5.243853766918183 period 68.88153",
-                                    "red phase 0 period 20"));
+        QString(kFirstLine)
+            .replace("red phase 5.243853766918183 period 68.88153", "red phase 0 period 20"));
     QVERIFY(form_->pastePalette());
     QCOMPARE(column(0), RGB(126, 216, 101));
     QCOMPARE(column(5), RGB(157, 231, 111));
@@ -140,11 +143,13 @@ void TestPalettes::malformedLinesChangeNothing_data()
     auto edited = [](const char *from, const char *to) {
         return QString(kFirstLine).replace(from, to);
     };
-    QTest::newRow("empty") << "" << "not a palette line";
-    QTest::newRow("words") << "a sunset over the sea" << "not a palette line";
+    QTest::newRow("empty") << ""
+                           << "not a palette line";
+    QTest::newRow("words") << "a sunset over the sea"
+                           << "not a palette line";
     QTest::newRow("a missing number") << edited(" period 26.862747", " period") << "not a palette";
-    QTest::newRow("a missing channel") << edited("; blue phase 6.084489276409149 period 62.029648", "")
-                                       << "not a palette line";
+    QTest::newRow("a missing channel")
+        << edited("; blue phase 6.084489276409149 period 62.029648", "") << "not a palette line";
     QTest::newRow("NaN") << edited("0.7974771142005921", "nan") << "green phase nan";
     QTest::newRow("infinity") << edited("62.029648", "inf") << "blue period inf";
     QTest::newRow("zero period") << edited("68.88153", "0") << "red period 0";

@@ -129,8 +129,8 @@ void TestPictureFile::theFormatFollowsATypedEndingElseTheFilter_data()
     QTest::addColumn<int>("chosen");
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("format");
-    QTest::newRow("no ending: the filter's") << "/p/a" << int(PictureFormat::Bmp) << "/p/a.bmp"
-                                             << int(PictureFormat::Bmp);
+    QTest::newRow("no ending: the filter's")
+        << "/p/a" << int(PictureFormat::Bmp) << "/p/a.bmp" << int(PictureFormat::Bmp);
     QTest::newRow("typed .png under the JPEG filter")
         << "/p/a.png" << int(PictureFormat::Jpeg) << "/p/a.png" << int(PictureFormat::Png);
     QTest::newRow("typed .JPEG in capitals")

@@ -10,16 +10,27 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <ctime>
+
 class TestPictureName : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void namesAreTAndTheZeroPaddedDateAndTime_data();
     void namesAreTAndTheZeroPaddedDateAndTime();
     void startUpNamesThePictureAfterItsMoment();
     void newImageClearsTheCanvasAndRenamesItOnly();
     void twoNewImagesInOneSecondGiveTheSameName();
 };
+
+// The whole test runs in a time zone 5 h 45 min east of universal time, where a name made from
+// the universal clock would be plainly wrong. (A POSIX zone: no time-zone database needed.)
+void TestPictureName::initTestCase()
+{
+    qputenv("TZ", "XST-5:45");
+    tzset();
+}
 
 void TestPictureName::namesAreTAndTheZeroPaddedDateAndTime_data()
 {
@@ -49,11 +60,16 @@ void TestPictureName::startUpNamesThePictureAfterItsMoment()
     QCOMPARE(form->imeslike, QStringLiteral("T20270102030405"));
     QCOMPARE(form->picturePath(), folder.filePath(QStringLiteral("T20270102030405.jpg")));
 
-    // With the real clock the name is that of the moment of start-up.
-    const QDateTime before = QDateTime::currentDateTime();
+    // With the real clock the name is that of the moment of start-up on the local clock.
+    auto local = [](const QDateTime &universal) {
+        return pictureName(
+            QDateTime(universal.date(), universal.time()).addSecs(5 * 3600 + 45 * 60));
+    };
+    const QDateTime before = QDateTime::currentDateTimeUtc();
     Form1 real(&localNow, folder.path());
-    const QDateTime after = QDateTime::currentDateTime();
-    QVERIFY(real.imeslike == pictureName(before) || real.imeslike == pictureName(after));
+    const QDateTime after = QDateTime::currentDateTimeUtc();
+    QVERIFY2(real.imeslike == local(before) || real.imeslike == local(after),
+             qPrintable(real.imeslike + " at " + before.toString(Qt::ISODate)));
 }
 
 void TestPictureName::newImageClearsTheCanvasAndRenamesItOnly()

@@ -5,10 +5,13 @@
 #include "surface/picturebox.h"
 #include "testsupport.h"
 
+#include "picture_files/atomicfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -26,6 +29,8 @@ private slots:
     void aVanishedFolderIsMadeAgain();
     void aFolderThatCannotBeMadeAgainIsReported();
     void aWriteThatFailsPartWayIsReportedAndKeepsTheEarlierPicture();
+    void aSaveThatFailsAtItsLastStepIsReported_data();
+    void aSaveThatFailsAtItsLastStepIsReported();
 
 private:
     void stroke(int y);
@@ -130,6 +135,52 @@ void TestSaveFaults::aWriteThatFailsPartWayIsReportedAndKeepsTheEarlierPicture()
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
 
     QCOMPARE(QImage(path, "BMP").convertToFormat(QImage::Format_RGB32), good);
+    QCOMPARE(
+        QDir(folder_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList{QFileInfo(path).fileName()});
+}
+
+void TestSaveFaults::aSaveThatFailsAtItsLastStepIsReported_data()
+{
+    QTest::addColumn<bool>("saveAs"); // Save As instead of "save on disk D:"
+    QTest::newRow("save on disk D:") << false;
+    QTest::newRow("save as PNG") << true;
+}
+
+// The flush to the disk or the rename over the old file fails, as on a disk that fills up at
+// the last moment: reported, no file left behind, the earlier picture as it was.
+void TestSaveFaults::aSaveThatFailsAtItsLastStepIsReported()
+{
+    QFETCH(bool, saveAs);
+    form_ = makeForm(folder_->path());
+    stroke(100);
+    const QString path =
+        saveAs ? folder_->filePath(QStringLiteral("picture.png")) : form_->picturePath();
+    auto save = [&] {
+        return saveAs ? form_->savePictureAs(path, PictureFormat::Png)
+                      : (form_->Command6->click(), !message());
+    };
+    QVERIFY(save());
+    const QByteArray good = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QVERIFY(!good.isEmpty());
+
+    setCommitStepForTesting([](QSaveFile &file) {
+        file.cancelWriting();
+        return false;
+    });
+    stroke(300);
+    const bool saved = save();
+    setCommitStepForTesting({});
+    QVERIFY(!saved);
+    QVERIFY(message());
+    QVERIFY2(message()->text().contains(QStringLiteral("could not be saved")),
+             qPrintable(message()->text()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), good);
     QCOMPARE(
         QDir(folder_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
         QStringList{QFileInfo(path).fileName()});

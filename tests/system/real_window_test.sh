@@ -36,12 +36,13 @@ pixel() {
 pixel_is() {
     [ "$(pixel "$1" "$2")" = "$3" ]
 }
-# expect_pixel X Y COLOUR WHAT: waits a few seconds for COLOUR there, or fails saying WHAT.
+# expect_pixel X Y COLOUR WHAT: waits for COLOUR there (up to half a minute on a busy machine),
+# or fails saying WHAT.
 expect_pixel() {
     local tries=0
     until pixel_is "$1" "$2" "$3"; do
         tries=$((tries + 1))
-        [ $tries -lt 25 ] || fail "$4: ($1, $2) shows $(pixel "$1" "$2"), not $3"
+        [ $tries -lt 150 ] || fail "$4: ($1, $2) shows $(pixel "$1" "$2"), not $3"
         sleep 0.2
     done
 }
@@ -115,7 +116,7 @@ same_canvas() {
     local tries=0
     until canvas_is "$1"; do
         tries=$((tries + 1))
-        [ $tries -lt 25 ] || fail "$2"
+        [ $tries -lt 150 ] || fail "$2"
         sleep 0.2
     done
 }

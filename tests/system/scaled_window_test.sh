@@ -59,6 +59,31 @@ xdotool mousemove --sync $((left + $(device $((106 + 20))))) $((top + $(device $
 xdotool mousedown 1
 xdotool mousemove --sync $((left + $(device $((106 + 300))))) $((top + $(device $((canvas_top + 300)))))
 xdotool mouseup 1
+# A pointer on any device pixel reads the pixel shown there: strip columns picked at the first
+# and the last device pixel of their logical pixel, each then stamped as a disc on canvas row 380
+# at the first device pixel of its column and row.
+first_device() {
+    awk -v l="$1" -v s="$scale" 'BEGIN { d = l * s - 0.5; c = int(d); if (c < d) c++; print c }'
+}
+stamps=()
+k=0
+for pick in "3 first" "3 last" "200 first" "523 first" "523 last"; do
+    set -- $pick
+    if [ "$2" = first ]; then at=first_device; else at=device; fi
+    x=$($at $((106 + $1)))
+    y=$($at $((strip_top + 14)))
+    colour=$(import -window root -crop "1x1+$((left + x))+$((top + y))" -depth 8 txt:- 2>/dev/null |
+        sed -n 2p | sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/')
+    xdotool mousemove --sync $((left + x)) $((top + y)) click 1
+    target=$((40 + 40 * k))
+    xdotool mousemove --sync $((left + $(device $((106 + 20))))) $((top + $(device $((canvas_top + 300)))))
+    xdotool mousedown 1
+    xdotool mousemove --sync $((left + $(first_device $((106 + target))))) \
+        $((top + $(first_device $((canvas_top + 380)))))
+    xdotool mouseup 1
+    stamps+=("$target $colour $1 $2")
+    k=$((k + 1))
+done
 press_at $((672 + 50)) $((416 + 8 - scrolled)) # "brush selection", a button click that repaints
 press_at $((672 + 50)) $((448 + 8 - scrolled)) # "save on disk D:"
 wait_for sh -c "ls '$work/home/Pictures/'T*.jpg"
@@ -77,6 +102,16 @@ for x in 298 302; do
 done
 for x in 297 303; do
     [ "$(saved_pixel $x 300)" = "240,240,240" ] || fail "the disc is not centred on (300, 300)"
+done
+
+for stamp in "${stamps[@]}"; do
+    set -- $stamp
+    [ "$(saved_pixel "$1" 380)" = "$2" ] ||
+        fail "a press on the $4 device pixel of strip column $3 picked $(saved_pixel "$1" 380), the screen shows $2"
+    for around in "$(($1 - 3)) 380" "$(($1 + 3)) 380" "$1 377" "$1 383"; do
+        [ "$(saved_pixel $around)" = "240,240,240" ] ||
+            fail "the disc pressed at the first device pixel of ($1, 380) is not centred there"
+    done
 done
 
 # The canvas on screen is the saved picture, each device pixel showing the picture's pixel under
