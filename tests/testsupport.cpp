@@ -14,6 +14,15 @@ std::unique_ptr<Form1> makeForm(const QString &saveFolder, const QDateTime &mome
     return std::make_unique<Form1>([moment] { return moment; }, saveFolder);
 }
 
+std::unique_ptr<Form1> makeFormWithMovingClock(const QString &saveFolder)
+{
+    return std::make_unique<Form1>(
+        [seconds = 7]() mutable {
+            return QDateTime({2027, 3, 5}, {21, 4, 0}).addSecs(seconds++);
+        },
+        saveFolder);
+}
+
 QPoint boxPoint(const PictureBox *box, int x, int y)
 {
     return box->contentsRect().topLeft() + QPoint(x, y);

@@ -22,6 +22,10 @@ class QWidget;
 std::unique_ptr<Form1> makeForm(const QString &saveFolder,
                                 const QDateTime &moment = QDateTime({2027, 3, 5}, {21, 4, 7}));
 
+// A window whose clock reads 2027-03-05 21:04:07 first and moves on a second each time it is
+// read, so that each picture name is new.
+std::unique_ptr<Form1> makeFormWithMovingClock(const QString &saveFolder);
+
 // The widget position of drawable-area pixel (x, y) of a picture box.
 QPoint boxPoint(const PictureBox *box, int x, int y);
 

@@ -38,19 +38,12 @@ private:
 
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<Form1> form_;
-    int clockSeconds_ = 0;
 };
 
 void TestPictureExchange::init()
 {
     folder_ = std::make_unique<QTemporaryDir>();
-    clockSeconds_ = 7;
-    // A clock that moves on a second each time it is read, so that each name is new.
-    form_ = std::make_unique<Form1>(
-        [this] {
-            return QDateTime({2027, 3, 5}, {21, 4, 0}).addSecs(clockSeconds_++);
-        },
-        folder_->path());
+    form_ = makeFormWithMovingClock(folder_->path());
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     clickOn(form_->Picture2, 100, 10); // RGB(247, 243, 141)... a colour of the first palette
     dragOn(form_->Picture1, {{50, 60}, {50, 60}, {70, 64}});

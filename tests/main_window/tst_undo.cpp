@@ -46,19 +46,12 @@ private:
 
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<Form1> form_;
-    int clockSeconds_ = 0;
 };
 
 void TestUndo::init()
 {
     folder_ = std::make_unique<QTemporaryDir>();
-    clockSeconds_ = 7;
-    // A clock that moves on a second each time it is read, so that each name is new.
-    form_ = std::make_unique<Form1>(
-        [this] {
-            return QDateTime({2027, 3, 5}, {21, 4, 0}).addSecs(clockSeconds_++);
-        },
-        folder_->path());
+    form_ = makeFormWithMovingClock(folder_->path());
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     clickOn(form_->Picture2, 100, 10); // a colour that shows on the grey canvas
     dragOn(form_->Picture1, {{50, 60}, {50, 60}, {70, 64}});
