@@ -613,16 +613,16 @@ void Form1::askToSaveAs()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList filters = saveFilters();
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(imeslike + QStringLiteral(".png"));
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
-        dialog.setDefaultSuffix(
-            filter.section(QStringLiteral("*."), 1, 1).section(u' ', 0, 0).remove(u')'));
-    });
+    // A name typed without an ending gets the chosen filter's.
+    auto chosen = [&] {
+        return PictureFormat(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())));
+    };
+    dialog.setDefaultSuffix(pictureEnding(chosen()));
+    dialog.selectFile(imeslike + u'.' + pictureEnding(chosen()));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&] { dialog.setDefaultSuffix(pictureEnding(chosen())); });
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
-        const auto chosen =
-            PictureFormat(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())));
-        savePictureAs(dialog.selectedFiles().constFirst(), chosen);
+        savePictureAs(dialog.selectedFiles().constFirst(), chosen());
     }
 }
 
@@ -642,11 +642,10 @@ void Form1::askForPalette()
 
 void Form1::askToExportPalette()
 {
-    QString filter;
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Export palette"),
         QDir(lastFolder_).filePath(QStringLiteral("sinepaint-palette-%1.gpl").arg(palette_.number)),
-        paletteExportFilters().join(QStringLiteral(";;")), &filter);
+        paletteExportFilters().join(QStringLiteral(";;")));
     if (!path.isEmpty()) {
         exportPaletteTo(path);
     }

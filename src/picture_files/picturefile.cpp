@@ -135,6 +135,11 @@ std::optional<PictureFormat> formatOfName(const QString &path)
     return std::nullopt;
 }
 
+QString pictureEnding(PictureFormat format)
+{
+    return QString::fromLatin1(formatName(format).name);
+}
+
 QStringList saveFilters()
 {
     QStringList filters;
@@ -159,7 +164,7 @@ SaveTarget saveTarget(const QString &typedPath, PictureFormat chosen)
     if (const auto typed = formatOfName(typedPath)) {
         return {typedPath, *typed};
     }
-    return {typedPath + u'.' + QString::fromLatin1(formatName(chosen).name), chosen};
+    return {typedPath + u'.' + pictureEnding(chosen), chosen};
 }
 
 std::optional<QString> writePicture(const QImage &picture, const QString &path,

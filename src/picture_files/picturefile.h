@@ -42,6 +42,9 @@ enum class PictureFormat { Png, Bmp, Jpeg };
 // other ending.
 std::optional<PictureFormat> formatOfName(const QString &path);
 
+// The ending a file of that format gets: "png", "bmp" or "jpg".
+QString pictureEnding(PictureFormat format);
+
 // The file dialog's filters for saving, PNG first, in the order of PictureFormat.
 QStringList saveFilters();
 // The file dialog's filters for opening: every picture format this Qt reads, and all files.

@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program's menu bar and what goes in and out through it, in a real X window at a scale:
 # a picture opened by typing its path into the open dialog, the canvas copied to the real
-# clipboard, a colour picked from the canvas with the right button, a palette gone to, copied,
-# pasted from the clipboard and exported. Usage: exchange_window_test.sh PATH_TO_SINEPAINT SCALE
+# clipboard and saved as PNG, a colour picked from the canvas with the right button, a palette
+# gone to, copied, pasted from the clipboard and exported. Usage: exchange_window_test.sh PATH_TO_SINEPAINT SCALE
 set -euo pipefail
 
 program=$1
@@ -51,6 +51,7 @@ answer_dialog() {
     dialog=$(window_named "$1")
     xdotool windowactivate --sync "$dialog"
     sleep 0.3
+    xdotool key ctrl+a # what the dialog offers goes
     xdotool type --delay 10 "$2"
     sleep 0.3
     xdotool key Return
@@ -79,6 +80,14 @@ move_to $((106 + 140)) $((canvas_top + 50))
 xdotool mouseup 1
 expect_pixel $((106 + 140)) $((canvas_top + 50)) "10,20,200" "the right press did not pick the canvas colour"
 
+# Save As (Ctrl+Shift+S) with a name typed without an ending: a PNG, as the first filter says.
+key ctrl+shift+s
+answer_dialog "Save picture as" "$work/saved"
+wait_for test -s "$work/saved.png"
+[ "$(identify -format '%m %wx%h' "$work/saved.png")" = "PNG 525x437" ] || fail "Save As wrote no PNG of the canvas"
+[ "$(convert "$work/saved.png" -crop 1x1+140+50 -depth 8 txt:- | sed -n 2p |
+    sed -E 's/^[^(]*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/')" = "10,20,200" ] || fail "the saved PNG is not the canvas"
+
 # Copy: the clipboard offers the canvas as PNG, pixel for pixel.
 key ctrl+c
 wait_for sh -c "xclip -selection clipboard -t TARGETS -o | grep -qx image/png"
@@ -94,7 +103,7 @@ done
 
 # Go to palette 5 (Ctrl+Shift+G), copy its line, paste palette 1's line from the clipboard.
 key ctrl+shift+g
-answer_dialog "Go to palette" $'\b\b\b\b\b\b\b5'
+answer_dialog "Go to palette" 5
 expect_pixel 106 $((strip_top + 10)) "123,22,6" "go to palette 5 did not show it"
 key ctrl+shift+c
 wait_for sh -c "xclip -selection clipboard -o | grep -q '^sinepaint palette 5: red phase '"
@@ -113,4 +122,4 @@ awk 'NR == 1 { if ($0 != "GIMP Palette") exit 1; next }
      { if (NF != 3) exit 1; for (i = 1; i <= 3; i++) if ($i !~ /^[0-9]+$/ || $i > 255) exit 1; n++ }
      END { if (n != 525) exit 1 }' "$work/first.gpl" || fail "the exported GIMP palette is not well formed"
 [ "$(sed -n 3p "$work/first.gpl")" = " 17 216 101" ] || fail "the export does not begin with palette 1's first colour"
-echo "exchange at scale $scale: menu bar, open, right-press pick, copy, go to, copy and paste of a palette and its export all fine"
+echo "exchange at scale $scale: menu bar, open, right-press pick, save as, copy, go to, copy and paste of a palette and its export all fine"
