@@ -36,6 +36,8 @@ private slots:
     void undoAndRedoEachStep_data();
     void undoAndRedoEachStep();
     void aPickAfterUndoingAPaletteReadsTheEarlierStrip();
+    void theMenusHoldTheirItemsInOrder_data();
+    void theMenusHoldTheirItemsInOrder();
     void everyCommandIsOneActionForItsMenuItemButtonAndKey_data();
     void everyCommandIsOneActionForItsMenuItemButtonAndKey();
     void bannersShowTheirWholeCaptionInTheDefaultFamily_data();
@@ -118,6 +120,40 @@ void TestUndo::aPickAfterUndoingAPaletteReadsTheEarlierStrip()
     QCOMPARE(form_->Picture2->surface().Point(400, 10), second);
     form_->Command1->click();
     QVERIFY(form_->Picture2->surface().Point(400, 10) != second);
+}
+
+void TestUndo::theMenusHoldTheirItemsInOrder_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("items"); // "-" for a separator
+    QTest::newRow("File") << "&File" << QStringList{"&New image", "&Open…", "&Save on disk D:",
+                                                    "Save &As…",  "-",      "&Quit"};
+    QTest::newRow("Edit") << "&Edit" << QStringList{"&Undo", "&Redo",        "-", "&Copy", "&Paste",
+                                                    "-",     "Change &color"};
+    QTest::newRow("Palette") << "&Palette" << QStringList{"Palette 1",       "-",
+                                                          "Change &palette", "&Go to palette…",
+                                                          "&Copy palette",   "Pa&ste palette",
+                                                          "&Export palette…"};
+    QTest::newRow("Brush") << "&Brush" << QStringList{"&Brush selection"};
+    QTest::newRow("Help") << "&Help" << QStringList{"&Help", "-", "&About sinepaint", "About &Qt"};
+}
+
+void TestUndo::theMenusHoldTheirItemsInOrder()
+{
+    QFETCH(QString, menu);
+    QFETCH(QStringList, items);
+    auto form = makeForm(folder_->path());
+    QStringList menus, shown;
+    for (QAction *title : form->menuBar()->actions()) {
+        menus.append(title->text());
+        if (title->text() == menu) {
+            for (QAction *item : title->menu()->actions()) {
+                shown.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+            }
+        }
+    }
+    QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Palette", "&Brush", "&Help"}));
+    QCOMPARE(shown, items);
 }
 
 void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey_data()
