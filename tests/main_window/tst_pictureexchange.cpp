@@ -114,6 +114,20 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
     }
     QTest::newRow("random bytes") << "noise.bmp" << noise << "not a picture";
     QTest::newRow("100000 x 100000 header") << "huge.png" << huge << "100000 × 100000 pixels";
+    // The largest size opened, 64 Mi pixels, is let through to the reading (which then finds
+    // the data missing); one row more is refused for its size.
+    QTest::newRow("8192 x 8192 header: not too large, incomplete")
+        << "largest.png"
+        << QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200002000000020000802000000fdc85d0e"
+                               "0000000b49444154789c63604005000010000139bd8f650000000049454e44ae"
+                               "426082")
+        << "damaged or incomplete";
+    QTest::newRow("8192 x 8193 header: too large")
+        << "larger.png"
+        << QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000200000002001080200000036948eab"
+                               "0000000b49444154789c63604005000010000139bd8f650000000049454e44ae"
+                               "426082")
+        << "8192 × 8193 pixels";
 }
 
 void TestPictureExchange::aFileThatCannotBeReadChangesNothing()

@@ -23,6 +23,7 @@ private slots:
     void pSetThenPointReturnsTheColour();
     void verticalLineIncludesBothEndsAndIsClipped();
     void slantedLineStepsOnePixelPerColumn();
+    void aSteepLineOverTheRightEdgeStopsThere();
     void solidCircleCoversExactlyThePixelsWithinTheRadius_data();
     void solidCircleCoversExactlyThePixelsWithinTheRadius();
     void circleWithoutFillPaintsOnlyItsOutline();
@@ -121,6 +122,18 @@ void TestPictureSurface::slantedLineStepsOnePixelPerColumn()
     PictureSurface reversed(QSize(20, 20));
     reversed.Line(12, 7, 2, 2, kRed);
     QCOMPARE(reversed.Image(), surface.Image());
+}
+
+// A steep line that leaves past the right edge paints only its part inside; nothing of it wraps
+// round to the start of a later row.
+void TestPictureSurface::aSteepLineOverTheRightEdgeStopsThere()
+{
+    PictureSurface surface(QSize(20, 10));
+    surface.Line(18, 0, 22, 9, kRed);
+    QCOMPARE(countPixels(surface.Image(), kRed), 4);
+    for (const QPoint pixel : {QPoint(18, 0), QPoint(18, 1), QPoint(19, 2), QPoint(19, 3)}) {
+        QCOMPARE(surface.Point(float(pixel.x()), float(pixel.y())), kRed);
+    }
 }
 
 void TestPictureSurface::solidCircleCoversExactlyThePixelsWithinTheRadius_data()
