@@ -118,6 +118,9 @@ void TestPictureSurface::slantedLineStepsOnePixelPerColumn()
     QCOMPARE(countPixels(surface.Image(), kRed), 11);
     QCOMPARE(surface.Point(2, 2), kRed);
     QCOMPARE(surface.Point(12, 7), kRed);
+    // Half way between two rows the line takes the lower one: (3, 2.5) is drawn at (3, 3).
+    QCOMPARE(surface.Point(3, 3), kRed);
+    QCOMPARE(surface.Point(3, 2), PictureSurface::kDefaultBackColor);
     // Backwards gives the same pixels.
     PictureSurface reversed(QSize(20, 20));
     reversed.Line(12, 7, 2, 2, kRed);
