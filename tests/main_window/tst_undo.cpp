@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,6 +39,8 @@ private slots:
     void aPickAfterUndoingAPaletteReadsTheEarlierStrip();
     void theMenusHoldTheirItemsInOrder_data();
     void theMenusHoldTheirItemsInOrder();
+    void theAboutBoxesNameTheLicenceAndQt_data();
+    void theAboutBoxesNameTheLicenceAndQt();
     void everyCommandIsOneActionForItsMenuItemButtonAndKey_data();
     void everyCommandIsOneActionForItsMenuItemButtonAndKey();
     void bannersShowTheirWholeCaptionInTheDefaultFamily_data();
@@ -154,6 +157,45 @@ void TestUndo::theMenusHoldTheirItemsInOrder()
     }
     QCOMPARE(menus, (QStringList{"&File", "&Edit", "&Palette", "&Brush", "&Help"}));
     QCOMPARE(shown, items);
+}
+
+void TestUndo::theAboutBoxesNameTheLicenceAndQt_data()
+{
+    QTest::addColumn<bool>("ours"); // About sinepaint, else About Qt
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("About sinepaint")
+        << true << "About sinepaint"
+        << "Licensed under the GNU General Public License, version 3 or later "
+           "(GPL-3.0-or-later).";
+    QTest::newRow("About Qt") << false << "About Qt"
+                              << "Qt is a C++ toolkit";
+}
+
+void TestUndo::theAboutBoxesNameTheLicenceAndQt()
+{
+    QFETCH(bool, ours);
+    QFETCH(QString, title);
+    QFETCH(QString, says);
+    QString shownTitle, shownText;
+    // The box waits for an answer: read it and close it once it shows. (The timer goes with
+    // this function, should no box ever show.)
+    QTimer closer;
+    closer.setSingleShot(true);
+    connect(&closer, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shownTitle = box->windowTitle();
+            shownText = box->text() + box->informativeText();
+            box->close();
+        }
+    });
+    closer.start(0);
+    (ours ? form_->commands().about : form_->commands().aboutQt)->trigger();
+    QCOMPARE(shownTitle, title);
+    QVERIFY2(shownText.contains(says), qPrintable(shownText));
+    if (ours) {
+        QVERIFY(shownText.contains(QStringLiteral("Runs on Qt %1.").arg(qVersion())));
+    }
 }
 
 void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey_data()
