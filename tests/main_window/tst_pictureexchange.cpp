@@ -173,6 +173,20 @@ void TestPictureExchange::aDroppedFileOpens()
     QCOMPARE(canvas.Point(0, 112), PictureSurface::kDefaultBackColor);
     QCOMPARE(canvas.Point(524, 323), PictureSurface::kDefaultBackColor);
 
+    // Image data dropped from another program comes in the same way.
+    QImage dragged(525, 437, QImage::Format_RGB32);
+    dragged.fill(qRgb(4, 5, 6));
+    QMimeData image;
+    image.setImageData(dragged);
+    QDragEnterEvent imageEnter(at.toPoint(), Qt::CopyAction, &image, Qt::LeftButton,
+                               Qt::NoModifier);
+    QApplication::sendEvent(form_.get(), &imageEnter);
+    QVERIFY(imageEnter.isAccepted());
+    QDropEvent imageDrop(at, Qt::CopyAction, &image, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form_.get(), &imageDrop);
+    QVERIFY(imageDrop.isAccepted());
+    QCOMPARE(canvas.Image(), dragged);
+
     QMimeData text;
     text.setText("not a picture");
     QDragEnterEvent refused(at.toPoint(), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
@@ -201,6 +215,16 @@ void TestPictureExchange::pasteTakesAPictureAndTellsOfText()
     QCOMPARE(form_->Picture1->surface().Image(), picture);
     QCOMPARE(form_->imeslike, QStringLiteral("T20270305210408"));
     QCOMPARE(QToolTip::text(), QStringLiteral("The clipboard holds text, not a picture."));
+
+    // A picture file copied in a file manager comes in as an opened file.
+    QImage copied(525, 437, QImage::Format_RGB32);
+    copied.fill(qRgb(1, 2, 3));
+    QVERIFY(copied.save(folder_->filePath("copied.png")));
+    auto *file = new QMimeData;
+    file->setUrls({QUrl::fromLocalFile(folder_->filePath("copied.png"))});
+    QGuiApplication::clipboard()->setMimeData(file);
+    QVERIFY(form_->pastePicture());
+    QCOMPARE(form_->Picture1->surface().Image(), copied);
 
     QGuiApplication::clipboard()->clear();
     QVERIFY(!form_->pastePicture());
