@@ -101,6 +101,10 @@ void TestPictureSurface::verticalLineIncludesBothEndsAndIsClipped()
     PictureSurface surface(QSize(525, 29));
     surface.Line(7, 0, 7, 33, kRed); // runs past the bottom of the area
     surface.Line(9, 3, 9, 5, kBlue);
+    // The strip's lines past its right edge, x = 525 to 529, change nothing.
+    for (int x = 525; x <= 529; ++x) {
+        surface.Line(float(x), 0, float(x), 33, kRed);
+    }
     for (int y = 0; y < 29; ++y) {
         QCOMPARE(surface.Point(7, float(y)), kRed);
     }
