@@ -192,6 +192,12 @@ void TestPictureSurface::circleWithoutFillPaintsOnlyItsOutline()
                     !insideDisc(x, y - 1, 20, 20, 6) || !insideDisc(x, y + 1, 20, 20, 6));
         }
     }
+    // The outline shows in the colour of the (unused) fill too: black, the first fill colour.
+    PictureSurface black(QSize(40, 40));
+    black.FillColor = RGB(0, 0, 0);
+    black.Circle(20, 20, 6, RGB(0, 0, 0));
+    QCOMPARE(black.Point(26, 20), RGB(0, 0, 0));
+    QCOMPARE(black.Point(20, 20), kGrey);
 }
 
 void TestPictureSurface::solidCircleTakesFillColourInsideAndLineColourOnTheOutline()
