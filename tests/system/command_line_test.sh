@@ -21,7 +21,7 @@ expect() {
     shift 4
     local environment=(XDG_RUNTIME_DIR="$runtime")
     [ "$platform" = - ] || environment+=(QT_QPA_PLATFORM="$platform")
-    output=$(timeout 3 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${environment[@]}" \
+    output=$(timeout 2 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${environment[@]}" \
         "$program" "$@" 2>&1)
     actual=$?
     if [ "$actual" -ne "$status" ] || ! grep -qE -- "$pattern" <<<"$output" ||
