@@ -4,6 +4,7 @@
 #include "surface/picturesurface.h"
 #include "testsupport.h"
 
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -24,6 +25,8 @@ private slots:
     void verticalLineIncludesBothEndsAndIsClipped();
     void slantedLineStepsOnePixelPerColumn();
     void aSteepLineOverTheRightEdgeStopsThere();
+    void aScaledPaintCoversExactlyTheDevicePixelsOfItsArea_data();
+    void aScaledPaintCoversExactlyTheDevicePixelsOfItsArea();
     void solidCircleCoversExactlyThePixelsWithinTheRadius_data();
     void solidCircleCoversExactlyThePixelsWithinTheRadius();
     void circleWithoutFillPaintsOnlyItsOutline();
@@ -140,6 +143,37 @@ void TestPictureSurface::aSteepLineOverTheRightEdgeStopsThere()
     QCOMPARE(countPixels(surface.Image(), kRed), 4);
     for (const QPoint pixel : {QPoint(18, 0), QPoint(18, 1), QPoint(19, 2), QPoint(19, 3)}) {
         QCOMPARE(surface.Point(float(pixel.x()), float(pixel.y())), kRed);
+    }
+}
+
+void TestPictureSurface::aScaledPaintCoversExactlyTheDevicePixelsOfItsArea_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<int>("first"); // the first and last device pixel whose centre lies in
+    QTest::addColumn<int>("last");  // logical pixels 2 to 11, where the surface is painted
+    QTest::newRow("1.25") << 1.25 << 2 << 14;
+    QTest::newRow("1.5") << 1.5 << 3 << 17;
+    QTest::newRow("2") << 2.0 << 4 << 23;
+}
+
+void TestPictureSurface::aScaledPaintCoversExactlyTheDevicePixelsOfItsArea()
+{
+    QFETCH(qreal, scale);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    PictureSurface surface(QSize(10, 10));
+    surface.setBackColor(kRed);
+    QImage screen(40, 40, QImage::Format_RGB32);
+    screen.fill(toQRgb(kBlue));
+    {
+        QPainter painter(&screen);
+        painter.scale(scale, scale);
+        surface.paint(painter, QPoint(2, 2), QRect(0, 0, 30, 30));
+    }
+    for (int d = 0; d < 40; ++d) {
+        const QRgb expected = toQRgb(d >= first && d <= last ? kRed : kBlue);
+        QCOMPARE(screen.pixel(d, first), expected); // along a painted row
+        QCOMPARE(screen.pixel(first, d), expected); // down a painted column
     }
 }
 
