@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -30,6 +31,8 @@ private slots:
     void copyPutsTheCanvasOnTheClipboard();
     void pasteTakesAPictureAndTellsOfText();
     void saveAsWritesTheChosenFormatAndAFailureKeepsTheDrawing();
+    void theSaveAsDialogSavesWhenAnsweredAndNotWhenCancelled_data();
+    void theSaveAsDialogSavesWhenAnsweredAndNotWhenCancelled();
     void aRightPressPicksFromTheCanvasUnlessAReplacementIsArmed();
 
 private:
@@ -248,6 +251,43 @@ void TestPictureExchange::saveAsWritesTheChosenFormatAndAFailureKeepsTheDrawing(
     QVERIFY2(message()->text().contains("c.png"), qPrintable(message()->text()));
     QVERIFY(!QFile::exists(blocker + "/c.png"));
     QCOMPARE(form_->Picture1->surface().Image(), canvas);
+}
+
+void TestPictureExchange::theSaveAsDialogSavesWhenAnsweredAndNotWhenCancelled_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("a name typed without an ending") << true << QStringList{"typed.png"};
+    QTest::newRow("cancelled") << false << QStringList{};
+}
+
+void TestPictureExchange::theSaveAsDialogSavesWhenAnsweredAndNotWhenCancelled()
+{
+    QFETCH(bool, answer);
+    QFETCH(QStringList, files);
+    QString offered;
+    // The dialog waits for an answer: give it once it shows. (The timer goes with this
+    // function, should no dialog ever show.)
+    QTimer answerer;
+    answerer.setSingleShot(true);
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog) {
+            return;
+        }
+        offered = dialog->selectedFiles().value(0);
+        if (answer) {
+            dialog->selectFile(QStringLiteral("typed"));
+            static_cast<QDialog *>(dialog)->accept(); // as the Save button does
+        } else {
+            dialog->reject();
+        }
+    });
+    answerer.start(0);
+    form_->commands().saveAs->trigger();
+    // It opens in the pictures folder, offering the picture's name as a PNG.
+    QCOMPARE(offered, folder_->filePath("T20270305210407.png"));
+    QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), files);
 }
 
 void TestPictureExchange::aRightPressPicksFromTheCanvasUnlessAReplacementIsArmed()
