@@ -24,15 +24,15 @@ class PictureBox;
 class QAction;
 class QDragEnterEvent;
 class QDropEvent;
-class QKeySequence;
-class QMenu;
 class QPushButton;
 class QScrollArea;
 
 // The program's one window: a menu bar over the canvas, the palette strip, the command buttons
 // and the brush-size indicator, the state they share, and the handlers of their events. The
 // controls keep their places in a client area that scrolls when the window is smaller than
-// the layout.
+// the layout. Its members are defined by responsibility: the form in form1.cpp, the command
+// table in form1_commands.cpp, undo and redo in form1_history.cpp, pictures in and out in
+// form1_pictures.cpp, palette commands in form1_palettes.cpp.
 class Form1 : public QMainWindow {
     Q_OBJECT
 
@@ -70,7 +70,8 @@ public:
     const Commands &commands() const { return commands_; }
 
     // What the commands' dialogs hand on, and drops and pastes. Each is one step that can be
-    // undone, or a message and no change at all; each returns whether it worked.
+    // undone, or a message and no change at all; each returns whether it worked. Pictures in and
+    // out are in form1_pictures.cpp, palettes in form1_palettes.cpp.
     bool openPicture(const QString &path);
     bool takePicture(const QImage &picture, const QString &source);
     bool pastePicture();
@@ -105,20 +106,21 @@ public:
     QString imeslike;                 // imeslike: the picture name, T and the date and time
 
 private:
+    // The form (form1.cpp): its controls at their places.
     void createControls();
     QPushButton *createButton(const char *caption, const QRect &geometry);
-    void connectHandlers();
     void setTabOrder();
-    QAction *addCommand(QMenu *menu, const QString &text, const QKeySequence &key,
-                        void (Form1::*handler)(), QPushButton *button = nullptr);
-    void createMenus();
-    void fitBannerCaption(QPushButton *banner);
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
-    // Undo and redo. A step is recorded around a change of the canvas or the strip (`box`); a
-    // stroke's step is open from its first disc to the release of the button.
-    template <typename Change> void recordStep(PictureBox *box, Change &&change);
+    // The command table (form1_commands.cpp): the menu bar, the keys and the buttons' tooltips,
+    // all made from one table.
+    void createMenus();
+    void showAbout();
+    void showAboutQt();
+
+    // Undo and redo (form1_history.cpp). A step is recorded around a change of the canvas or
+    // the strip (`box`); a stroke's step is open from its first disc to the release of the
+    // button.
+    void recordStep(PictureBox *box, const std::function<void()> &change);
     void endStroke();
     void undo();
     void redo();
@@ -126,7 +128,7 @@ private:
     void showState(const StepState &state);
     void updateUndoCommands();
 
-    // Handlers of the window's events.
+    // Handlers of the window's events (form1.cpp).
     void Form_Load();
     void Command1_Click();
     void Command2_Click();
@@ -139,27 +141,30 @@ private:
     void Picture1_MouseMove(int Button, int Shift, float X, float Y);
     void Picture2_MouseDown(int Button, int Shift, float X, float Y);
 
-    // The procedures the handlers share.
+    // The procedures the handlers share (form1.cpp).
     void NewPalette();
     void ShowBrushSize();
     void ReplaceColor();
     void NewPictureName();
     void SaveToDisk();
 
-    // The commands that ask with a dialog first, or use the clipboard.
+    // Pictures in and out (form1_pictures.cpp): the commands that ask with a dialog or use the
+    // clipboard, drops, and the messages of a failure.
     void askToOpen();
     void askToSaveAs();
-    void askForPalette();
-    void askToExportPalette();
     void copyCanvas();
     void pasteCanvas();
-    void copyPalette();
-    void pastePaletteCommand();
-    void showAbout();
-
-    void showPalette(const ShownPalette &palette);
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void reportSaveFailure(const QString &path, const QString &reason);
     void reportFailure(const QString &title, const QString &text);
+
+    // Palette commands (form1_palettes.cpp).
+    void askForPalette();
+    void askToExportPalette();
+    void copyPalette();
+    void pastePaletteCommand();
+    void showPalette(const ShownPalette &palette);
 
     Clock clock_;
     QString saveFolder_;

@@ -1,0 +1,143 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The command table: every command with its menu, text, keys, handler and button, and the menu
+// bar, keys and tooltips made from it. The About box is here too.
+
+#include "main_window/form1.h"
+
+#include "surface/picturebox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// The platform's key for a standard action, or `usual` where the platform has none.
+QKeySequence standardKey(QKeySequence::StandardKey action, QKeyCombination usual)
+{
+    return QKeySequence::keyBindings(action).value(0, QKeySequence(usual));
+}
+
+// Both usual redo keys everywhere, and the platform's own besides.
+QList<QKeySequence> redoKeys()
+{
+    QList<QKeySequence> keys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                             QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    for (const QKeySequence &own : QKeySequence::keyBindings(QKeySequence::Redo)) {
+        if (!keys.contains(own)) {
+            keys.append(own);
+        }
+    }
+    return keys;
+}
+
+} // namespace
+
+void Form1::createMenus()
+{
+    // One row a menu item, in menu order. A row without a handler is a title, not a command.
+    struct Row {
+        const char *menu;
+        const char *text;
+        QList<QKeySequence> keys;
+        void (Form1::*handler)();
+        QAction *Commands::*action;
+        QPushButton *Form1::*button = nullptr;
+        bool separatorBefore = false;
+    };
+    // The platform's standard keys where there are such, and Ctrl and a letter of the caption
+    // for the others: palette (G, as in generate), replace colour (R), brush (B).
+    const auto key = [](QKeyCombination combination) { return QList{QKeySequence(combination)}; };
+    const auto standard = [](QKeySequence::StandardKey action, QKeyCombination usual) {
+        return QList{standardKey(action, usual)};
+    };
+    const Row rows[] = {
+        {"&File", "&New image", standard(QKeySequence::New, Qt::CTRL | Qt::Key_N),
+         &Form1::Command7_Click, &Commands::newImage, &Form1::Command7},
+        {"&File", "&Open…", standard(QKeySequence::Open, Qt::CTRL | Qt::Key_O), &Form1::askToOpen,
+         &Commands::open},
+        {"&File", "&Save on disk D:", standard(QKeySequence::Save, Qt::CTRL | Qt::Key_S),
+         &Form1::Command6_Click, &Commands::save, &Form1::Command6},
+        {"&File", "Save &As…", key(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Form1::askToSaveAs,
+         &Commands::saveAs},
+        {"&File", "&Quit", standard(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q),
+         &Form1::Command3_Click, &Commands::quit, &Form1::Command3, true},
+        {"&Edit", "&Undo", {QKeySequence(QKeySequence::Undo)}, &Form1::undo, &Commands::undo},
+        {"&Edit", "&Redo", redoKeys(), &Form1::redo, &Commands::redo},
+        {"&Edit", "&Copy", {QKeySequence(QKeySequence::Copy)}, &Form1::copyCanvas,
+         &Commands::copy, nullptr, true},
+        {"&Edit", "&Paste", {QKeySequence(QKeySequence::Paste)}, &Form1::pasteCanvas,
+         &Commands::paste},
+        {"&Edit", "Change &color", key(Qt::CTRL | Qt::Key_R), &Form1::Command4_Click,
+         &Commands::changeColor, &Form1::Command4, true},
+        {"&Palette", "", {}, nullptr, &Commands::paletteTitle},
+        {"&Palette", "Change &palette", key(Qt::CTRL | Qt::Key_G), &Form1::Command1_Click,
+         &Commands::changePalette, &Form1::Command1, true},
+        {"&Palette", "&Go to palette…", key(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
+         &Form1::askForPalette, &Commands::goToPalette},
+        {"&Palette", "&Copy palette", key(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &Form1::copyPalette,
+         &Commands::copyPalette},
+        {"&Palette", "Pa&ste palette", key(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+         &Form1::pastePaletteCommand, &Commands::pastePalette},
+        {"&Palette", "&Export palette…", key(Qt::CTRL | Qt::Key_E), &Form1::askToExportPalette,
+         &Commands::exportPalette},
+        {"&Brush", "&Brush selection", key(Qt::CTRL | Qt::Key_B), &Form1::Command2_Click,
+         &Commands::brushSelection, &Form1::Command2},
+        {"&Help", "&Help", standard(QKeySequence::HelpContents, Qt::Key_F1),
+         &Form1::Command8_Click, &Commands::help, &Form1::Command8},
+        {"&Help", "&About sinepaint", {}, &Form1::showAbout, &Commands::about, nullptr, true},
+        {"&Help", "About &Qt", {}, &Form1::showAboutQt, &Commands::aboutQt},
+    };
+
+    QMenu *menu = nullptr;
+    for (const Row &row : rows) {
+        const QString title = QString::fromUtf8(row.menu);
+        if (!menu || menu->title() != title) {
+            menu = menuBar()->addMenu(title);
+        }
+        if (row.separatorBefore) {
+            menu->addSeparator();
+        }
+        QAction *action = menu->addAction(QString::fromUtf8(row.text));
+        commands_.*row.action = action;
+        if (!row.handler) {
+            action->setEnabled(false);
+            continue;
+        }
+        action->setShortcuts(row.keys);
+        addAction(action); // its key works wherever the focus is in the window
+        connect(action, &QAction::triggered, this, row.handler);
+        if (row.button) {
+            QPushButton *button = this->*row.button;
+            connect(button, &QPushButton::clicked, action, &QAction::trigger);
+            const QString named = QStringLiteral("Shortcut: %1")
+                                      .arg(row.keys.value(0).toString(QKeySequence::NativeText));
+            button->setToolTip(button->toolTip().isEmpty() ? named
+                                                           : button->toolTip() + u'\n' + named);
+        }
+    }
+}
+
+void Form1::showAbout()
+{
+    QMessageBox::about(
+        this, QStringLiteral("About sinepaint"),
+        QStringLiteral("<p><b>sinepaint %1</b></p>"
+                       "<p>A generative-art paint program: paint with colours from palettes "
+                       "whose red, green and blue are sine waves.</p>"
+                       "<p>Copyright © The sinepaint developers. Licensed under the GNU General "
+                       "Public License, version 3 or later (GPL-3.0-or-later). This is free "
+                       "software: you are free to change and redistribute it. There is NO "
+                       "WARRANTY, to the extent permitted by law.</p>"
+                       "<p>Runs on Qt %2.</p>")
+            .arg(QCoreApplication::applicationVersion(), QString::fromLatin1(qVersion())));
+}
+
+void Form1::showAboutQt()
+{
+    QApplication::aboutQt();
+}

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Palette commands: go to a numbered palette, copy and paste a palette as its line, export it.
+
+#include "main_window/form1.h"
+
+#include "palette/paletteexport.h"
+#include "palette/paletteline.h"
+#include "palette/sinepalette.h"
+#include "surface/picturebox.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+
+void Form1::showPalette(const ShownPalette &palette)
+{
+    drawPaletteStrip(Picture2->surface(), palette.waves);
+    showState({imeslike, palette});
+}
+
+bool Form1::goToPalette(PaletteNumber number)
+{
+    if (number < kFirstPaletteNumber || number > kLastPaletteNumber) {
+        return false;
+    }
+    recordStep(Picture2, [&] {
+        showPalette({number, numberedPaletteWaves(number, random_), false});
+    });
+    return true;
+}
+
+bool Form1::pastePalette()
+{
+    PaletteLineRead read = readPaletteLine(QGuiApplication::clipboard()->text());
+    if (!read.error.isEmpty()) {
+        reportFailure(QStringLiteral("Palette not pasted"),
+                      QStringLiteral("The clipboard holds no palette.\n\n%1").arg(read.error));
+        return false;
+    }
+    PaletteRandom scratch; // the run's generator stays where it is
+    read.palette.changed =
+        !sameStrip(read.palette.waves, numberedPaletteWaves(read.palette.number, scratch));
+    recordStep(Picture2, [&] { showPalette(read.palette); });
+    return true;
+}
+
+bool Form1::exportPaletteTo(const QString &path)
+{
+    if (const auto failure = exportPalette(palette_, path)) {
+        reportFailure(QStringLiteral("Palette not exported"),
+                      QStringLiteral("The palette could not be written to\n%1\n\nReason: %2")
+                          .arg(QDir::toNativeSeparators(path), *failure));
+        return false;
+    }
+    lastFolder_ = QFileInfo(path).absolutePath();
+    return true;
+}
+
+void Form1::askForPalette()
+{
+    bool ok = false;
+    const int number = QInputDialog::getInt(this, QStringLiteral("Go to palette"),
+                                            QStringLiteral("Palette number (%1 to %2):")
+                                                .arg(kFirstPaletteNumber)
+                                                .arg(kLastPaletteNumber),
+                                            int(palette_.number), int(kFirstPaletteNumber),
+                                            int(kLastPaletteNumber), 1, &ok);
+    if (ok) {
+        goToPalette(PaletteNumber(number));
+    }
+}
+
+void Form1::askToExportPalette()
+{
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Export palette"),
+        QDir(lastFolder_).filePath(QStringLiteral("sinepaint-palette-%1.gpl").arg(palette_.number)),
+        paletteExportFilters().join(QStringLiteral(";;")));
+    if (!path.isEmpty()) {
+        exportPaletteTo(path);
+    }
+}
+
+void Form1::copyPalette()
+{
+    QGuiApplication::clipboard()->setText(paletteLine(palette_));
+}
+
+void Form1::pastePaletteCommand()
+{
+    pastePalette();
+}
