@@ -4,6 +4,7 @@
 // Colour replacement and the brush: the canvas work a user waits for.
 #include "benchcases.h"
 #include "canvas_tools/colourreplacement.h"
+#include "canvas_tools/stroke.h"
 #include "main_window/form1.h"
 #include "surface/picturebox.h"
 
@@ -96,5 +97,24 @@ void BrushStampRadius10(benchmark::State &state)
     });
 }
 BENCHMARK(BrushStampRadius10)->UseRealTime();
+
+// A connected move of 500 pixels at radius 10: a disc at every pixel between two points, as a
+// fast drag paints it with connected strokes on, with the one repaint request.
+template <Mirror mirror> void ConnectedMove500(benchmark::State &state)
+{
+    PictureSurface canvas(kCanvasSize);
+    canvas.setChangeListener([](const QRect &changed) { benchmark::DoNotOptimize(changed); });
+    canvas.FillStyle = PictureSurface::kFillSolid;
+    canvas.FillColor = kB;
+    int move = 0;
+    measure(state, [&] {
+        const int y = 100 + (move++ & 15) * 10;
+        paintStroke(canvas, QPoint(12, y), QPoint(512, y + 40), 10, kB, mirror);
+    });
+}
+BENCHMARK(ConnectedMove500<Mirror::none>)->Name("ConnectedMove500")->UseRealTime();
+BENCHMARK(ConnectedMove500<Mirror::kaleidoscope8>)
+    ->Name("ConnectedMove500Kaleidoscope8")
+    ->UseRealTime();
 
 } // namespace

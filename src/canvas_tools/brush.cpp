@@ -5,6 +5,8 @@
 
 #include "surface/picturesurface.h"
 
+#include <algorithm>
+
 namespace {
 
 // The indicator box, in window pixels: columns 800..830, each a line from y 417 to y 432.
@@ -23,6 +25,16 @@ int nextBrushRadius(int radius)
 {
     ++radius;
     return radius > kLargestBrushRadius ? kSmallestBrushRadius : radius;
+}
+
+int largerBrushRadius(int radius)
+{
+    return std::min(radius + 1, kLargestBrushRadius);
+}
+
+int smallerBrushRadius(int radius)
+{
+    return std::max(radius - 1, kSmallestBrushRadius);
 }
 
 void drawBrushSizeIndicator(PictureSurface &window, int radius)

@@ -15,3 +15,7 @@ int nextBrushRadius(int radius);
 // Draws the brush-size indicator on the window: a grey box over the earlier number, then the
 // radius printed on it.
 void drawBrushSizeIndicator(PictureSurface &window, int radius);
+
+// The radius one step larger or smaller, held within 2 to 10 (no wrapping round).
+int largerBrushRadius(int radius);
+int smallerBrushRadius(int radius);

@@ -53,7 +53,7 @@ Form1::Form1(Clock clock, QString saveFolder, PaletteNumber firstPalette)
     createMenus();
     connect(Picture1, &PictureBox::mouseDown, this, &Form1::Picture1_MouseDown);
     connect(Picture1, &PictureBox::mouseMove, this, &Form1::Picture1_MouseMove);
-    connect(Picture1, &PictureBox::mouseUp, this, &Form1::endStroke);
+    connect(Picture1, &PictureBox::mouseUp, this, &Form1::Picture1_MouseUp);
     connect(Picture2, &PictureBox::mouseDown, this, &Form1::Picture2_MouseDown);
     setTabOrder();
     resize(Form1Layout::kRestoredClientSize + QSize(0, menuBar()->sizeHint().height()));
@@ -132,6 +132,7 @@ void Form1::Form_Load()
     NewPictureName();
     NewPalette();
     updateUndoCommands();
+    setMirror(Mirror::none);
     Command1->setFocus();
 }
 
@@ -182,7 +183,8 @@ void Form1::Command8_Click()
 }
 
 // An armed replacement takes a press of any button; otherwise the right button picks the
-// colour under the pointer, as a press on the strip does.
+// colour under the pointer, as a press on the strip does, and with connected strokes the left
+// button begins a stroke with its first disc.
 void Form1::Picture1_MouseDown(int Button, int /*Shift*/, float X, float Y)
 {
     if (spremeni == 1) {
@@ -190,21 +192,24 @@ void Form1::Picture1_MouseDown(int Button, int /*Shift*/, float X, float Y)
         ReplaceColor();
     } else if (Button == kRightButton) {
         color = Picture1->surface().Point(X, Y);
+    } else if (Button == kLeftButtonOnly && connectedStrokes) {
+        paintBrush(X, Y);
     }
 }
 
 void Form1::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
 {
-    PictureSurface &canvas = Picture1->surface();
-    canvas.FillStyle = PictureSurface::kFillSolid;
-    if (Button != kLeftButtonOnly) {
-        return;
+    Picture1->surface().FillStyle = PictureSurface::kFillSolid;
+    if (Button == kLeftButtonOnly) {
+        paintBrush(X, Y);
     }
-    if (!history_.recording()) {
-        history_.begin({&canvas}, currentState()); // the stroke's first disc
-    }
-    canvas.FillColor = color.value_or(0);
-    canvas.Circle(X, Y, mera, color.value_or(0));
+}
+
+// The stroke ends with the button's release.
+void Form1::Picture1_MouseUp()
+{
+    strokeEnd_.reset();
+    endStroke();
 }
 
 // A press with any button on the strip picks the colour under the pointer.

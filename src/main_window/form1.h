@@ -4,6 +4,7 @@
 #pragma once
 
 #include "canvas_tools/history.h"
+#include "canvas_tools/stroke.h"
 #include "palette/palettenumber.h"
 #include "palette/paletterandom.h"
 #include "picture_files/bitmapwriter.h"
@@ -64,7 +65,9 @@ public:
         QAction *undo, *redo, *copy, *paste, *changeColor;
         QAction *paletteTitle; // the number of the palette on the strip, not a command
         QAction *changePalette, *goToPalette, *copyPalette, *pastePalette, *exportPalette;
-        QAction *brushSelection;
+        QAction *brushSelection, *largerBrush, *smallerBrush, *connectedStrokes;
+        QAction *mirrorNone, *mirrorLeftRight, *mirrorTopBottom, *mirrorFourWays;
+        QAction *mirrorKaleidoscope6, *mirrorKaleidoscope8, *nextMirror;
         QAction *help, *about, *aboutQt;
     };
     const Commands &commands() const { return commands_; }
@@ -105,6 +108,10 @@ public:
     int vis = 0;                      // vis: last row the whole-canvas work covers
     QString imeslike;                 // imeslike: the picture name, T and the date and time
 
+    // The brush's modes, chosen in the Brush menu; off at every start.
+    bool connectedStrokes = false; // a stroke paints a disc at every pixel between two moves
+    Mirror mirror = Mirror::none;  // where each disc is painted again
+
 private:
     // The form (form1.cpp): its controls at their places.
     void createControls();
@@ -139,6 +146,7 @@ private:
     void Command8_Click();
     void Picture1_MouseDown(int Button, int Shift, float X, float Y);
     void Picture1_MouseMove(int Button, int Shift, float X, float Y);
+    void Picture1_MouseUp();
     void Picture2_MouseDown(int Button, int Shift, float X, float Y);
 
     // The procedures the handlers share (form1.cpp).
@@ -147,6 +155,14 @@ private:
     void ReplaceColor();
     void NewPictureName();
     void SaveToDisk();
+
+    // The brush (form1_brush.cpp): its discs, its size keys and its modes.
+    void paintBrush(float X, float Y);
+    void growBrush();
+    void shrinkBrush();
+    void setConnectedStrokes(bool on);
+    void setMirror(Mirror mode);
+    void stepMirror();
 
     // Pictures in and out (form1_pictures.cpp): the commands that ask with a dialog or use the
     // clipboard, drops, and the messages of a failure.
@@ -172,8 +188,9 @@ private:
     ShownPalette palette_; // the palette on the strip
     QString lastFolder_;   // where the file dialogs open
     PictureSurface windowSurface_;
-    QScrollArea *scrollArea_; // scrolls the client area in a small window
-    ClientArea *clientArea_;  // holds the controls and shows windowSurface_
+    std::optional<QPoint> strokeEnd_; // the last disc of the stroke under way
+    QScrollArea *scrollArea_;         // scrolls the client area in a small window
+    ClientArea *clientArea_;          // holds the controls and shows windowSurface_
     Commands commands_;
     BitmapWriter pictureWriter_; // writes the saved pictures
     History history_;

@@ -9,6 +9,7 @@
 #include "surface/picturebox.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -39,15 +40,23 @@ QList<QKeySequence> redoKeys()
 
 void Form1::createMenus()
 {
-    // One row a menu item, in menu order. A row without a handler is a title, not a command.
+    // One row a menu item, in menu order; "&Brush/&Mirror" names a submenu. A row without a
+    // handler is a title, not a command. A check item turns on and off; the radio items of a
+    // menu are one group, of which one is chosen.
+    enum Mark { plain, check, radio };
     struct Row {
         const char *menu;
         const char *text;
         QList<QKeySequence> keys;
-        void (Form1::*handler)();
+        std::function<void(Form1 &)> handler;
         QAction *Commands::*action;
         QPushButton *Form1::*button = nullptr;
         bool separatorBefore = false;
+        Mark mark = plain;
+    };
+    const auto mirrorRow = [](const char *text, QAction *Commands::*action, Mirror mode) {
+        return Row{"&Brush/&Mirror", text,    {},    [mode](Form1 &form) { form.setMirror(mode); },
+                   action,           nullptr, false, radio};
     };
     // The platform's standard keys where there are such, and Ctrl and a letter of the caption
     // for the others: palette (G, as in generate), replace colour (R), brush (B).
@@ -68,9 +77,17 @@ void Form1::createMenus()
          &Form1::Command3_Click, &Commands::quit, &Form1::Command3, true},
         {"&Edit", "&Undo", {QKeySequence(QKeySequence::Undo)}, &Form1::undo, &Commands::undo},
         {"&Edit", "&Redo", redoKeys(), &Form1::redo, &Commands::redo},
-        {"&Edit", "&Copy", {QKeySequence(QKeySequence::Copy)}, &Form1::copyCanvas,
-         &Commands::copy, nullptr, true},
-        {"&Edit", "&Paste", {QKeySequence(QKeySequence::Paste)}, &Form1::pasteCanvas,
+        {"&Edit",
+         "&Copy",
+         {QKeySequence(QKeySequence::Copy)},
+         &Form1::copyCanvas,
+         &Commands::copy,
+         nullptr,
+         true},
+        {"&Edit",
+         "&Paste",
+         {QKeySequence(QKeySequence::Paste)},
+         &Form1::pasteCanvas,
          &Commands::paste},
         {"&Edit", "Change &color", key(Qt::CTRL | Qt::Key_R), &Form1::Command4_Click,
          &Commands::changeColor, &Form1::Command4, true},
@@ -87,18 +104,42 @@ void Form1::createMenus()
          &Commands::exportPalette},
         {"&Brush", "&Brush selection", key(Qt::CTRL | Qt::Key_B), &Form1::Command2_Click,
          &Commands::brushSelection, &Form1::Command2},
-        {"&Help", "&Help", standard(QKeySequence::HelpContents, Qt::Key_F1),
-         &Form1::Command8_Click, &Commands::help, &Form1::Command8},
+        {"&Brush", "&Larger brush", key(Qt::Key_BracketRight), &Form1::growBrush,
+         &Commands::largerBrush},
+        {"&Brush", "&Smaller brush", key(Qt::Key_BracketLeft), &Form1::shrinkBrush,
+         &Commands::smallerBrush},
+        {"&Brush", "&Connected strokes", key(Qt::CTRL | Qt::Key_L),
+         [](Form1 &form) {
+             form.setConnectedStrokes(form.commands_.connectedStrokes->isChecked());
+         },
+         &Commands::connectedStrokes, nullptr, true, check},
+        mirrorRow("&None", &Commands::mirrorNone, Mirror::none),
+        mirrorRow("&Left and right", &Commands::mirrorLeftRight, Mirror::leftRight),
+        mirrorRow("&Top and bottom", &Commands::mirrorTopBottom, Mirror::topBottom),
+        mirrorRow("&Four ways", &Commands::mirrorFourWays, Mirror::fourWays),
+        mirrorRow("Kaleidoscope &6", &Commands::mirrorKaleidoscope6, Mirror::kaleidoscope6),
+        mirrorRow("Kaleidoscope &8", &Commands::mirrorKaleidoscope8, Mirror::kaleidoscope8),
+        {"&Brush/&Mirror", "&Next mirror", key(Qt::CTRL | Qt::Key_M), &Form1::stepMirror,
+         &Commands::nextMirror, nullptr, true},
+        {"&Help", "&Help", standard(QKeySequence::HelpContents, Qt::Key_F1), &Form1::Command8_Click,
+         &Commands::help, &Form1::Command8},
         {"&Help", "&About sinepaint", {}, &Form1::showAbout, &Commands::about, nullptr, true},
         {"&Help", "About &Qt", {}, &Form1::showAboutQt, &Commands::aboutQt},
     };
 
-    QMenu *menu = nullptr;
-    for (const Row &row : rows) {
-        const QString title = QString::fromUtf8(row.menu);
-        if (!menu || menu->title() != title) {
-            menu = menuBar()->addMenu(title);
+    QHash<QString, QMenu *> menus;
+    QHash<QMenu *, QActionGroup *> radioGroups;
+    const auto menuAt = [&](const QString &path) {
+        QMenu *&menu = menus[path];
+        if (!menu) {
+            const qsizetype slash = path.lastIndexOf(u'/');
+            menu = slash < 0 ? menuBar()->addMenu(path)
+                             : menus.value(path.left(slash))->addMenu(path.mid(slash + 1));
         }
+        return menu;
+    };
+    for (const Row &row : rows) {
+        QMenu *menu = menuAt(QString::fromUtf8(row.menu));
         if (row.separatorBefore) {
             menu->addSeparator();
         }
@@ -108,9 +149,16 @@ void Form1::createMenus()
             action->setEnabled(false);
             continue;
         }
+        action->setCheckable(row.mark != plain);
+        if (row.mark == radio) {
+            QActionGroup *&group = radioGroups[menu];
+            group = group ? group : new QActionGroup(menu);
+            group->addAction(action);
+        }
         action->setShortcuts(row.keys);
         addAction(action); // its key works wherever the focus is in the window
-        connect(action, &QAction::triggered, this, row.handler);
+        connect(action, &QAction::triggered, this,
+                [this, handler = row.handler] { handler(*this); });
         if (row.button) {
             QPushButton *button = this->*row.button;
             connect(button, &QPushButton::clicked, action, &QAction::trigger);

@@ -40,6 +40,8 @@ qint64 roundedDivision(qint64 numerator, qint64 denominator)
     return (twice % (2 * denominator) < 0) ? quotient - 1 : quotient;
 }
 
+} // namespace
+
 // The largest w with w*w + dy*dy <= r*r: half the width of a disc's row dy, or -1 outside it.
 qint64 discHalfWidth(qint64 radius, qint64 dy)
 {
@@ -56,8 +58,6 @@ qint64 discHalfWidth(qint64 radius, qint64 dy)
     }
     return width;
 }
-
-} // namespace
 
 PictureSurface::PictureSurface(QSize drawableSize) : image_(drawableSize, QImage::Format_RGB32)
 {

@@ -14,6 +14,10 @@
 
 class QPainter;
 
+// The largest w with w*w + dy*dy <= r*r: half the width of row dy of a disc of radius r, whose
+// pixels lie within r of its centre; -1 outside it.
+qint64 discHalfWidth(qint64 radius, qint64 dy);
+
 // A drawing surface with a persistent image of its drawable area. All drawing and pixel reading
 // of the program goes through these operations; coordinates are whole pixels passed as floats,
 // with the origin at the top-left of the drawable area. Nothing is anti-aliased: every pixel

@@ -59,18 +59,39 @@ void TestBrush::drag(QPoint from, const QList<QPoint> &path)
 
 void TestBrush::brushSelectionCyclesTwoToTen_data()
 {
+    QTest::addColumn<QKeySequence>("key"); // Ctrl+B is "brush selection"
     QTest::addColumn<int>("radius");
     QTest::addColumn<int>("next");
-    QTest::newRow("2 to 3") << 2 << 3;
-    QTest::newRow("9 to 10") << 9 << 10;
-    QTest::newRow("10 back to 2, never 11") << 10 << 2;
+    QTest::newRow("2 to 3") << QKeySequence("Ctrl+B") << 2 << 3;
+    QTest::newRow("9 to 10") << QKeySequence("Ctrl+B") << 9 << 10;
+    QTest::newRow("10 back to 2, never 11") << QKeySequence("Ctrl+B") << 10 << 2;
+    QTest::newRow("] grows 2 to 3") << QKeySequence("]") << 2 << 3;
+    QTest::newRow("] grows 9 to 10") << QKeySequence("]") << 9 << 10;
+    QTest::newRow("] keeps 10") << QKeySequence("]") << 10 << 10;
+    QTest::newRow("[ shrinks 10 to 9") << QKeySequence("[") << 10 << 9;
+    QTest::newRow("[ shrinks 3 to 2") << QKeySequence("[") << 3 << 2;
+    QTest::newRow("[ keeps 2") << QKeySequence("[") << 2 << 2;
 }
 
 void TestBrush::brushSelectionCyclesTwoToTen()
 {
+    QFETCH(QKeySequence, key);
     QFETCH(int, radius);
     QFETCH(int, next);
-    QCOMPARE(nextBrushRadius(radius), next);
+    form_->mera = qint16(radius);
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    QTest::keySequence(form_.get(), key);
+    QCOMPARE(form_->mera, qint16(next));
+    // The indicator shows the new radius (its pictures are checked literally below).
+    PictureSurface shows(QSize(831, 641));
+    drawBrushSizeIndicator(shows, next);
+    QCOMPARE(form_->windowSurface().Image().copy(800, 417, 31, 16),
+             shows.Image().copy(800, 417, 31, 16));
+    // A disc of the new radius holds its literal count of pixels.
+    const int discPixels[] = {0, 0, 13, 29, 49, 81, 113, 149, 197, 253, 317};
+    sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 200, 200), Qt::NoButton,
+              Qt::LeftButton);
+    QCOMPARE(countPixels(form_->Picture1->surface().Image(), kBlack), discPixels[next]);
 }
 
 void TestBrush::movesWithoutTheLeftButtonAloneLeaveNoMark_data()

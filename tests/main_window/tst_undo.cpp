@@ -137,7 +137,9 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
                                                           "Change &palette", "&Go to palette…",
                                                           "&Copy palette",   "Pa&ste palette",
                                                           "&Export palette…"};
-    QTest::newRow("Brush") << "&Brush" << QStringList{"&Brush selection"};
+    QTest::newRow("Brush") << "&Brush" << QStringList{"&Brush selection",   "&Larger brush",
+                                                      "&Smaller brush",     "-",
+                                                      "&Connected strokes", "&Mirror"};
     QTest::newRow("Help") << "&Help" << QStringList{"&Help", "-", "&About sinepaint", "About &Qt"};
 }
 
@@ -225,6 +227,9 @@ void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey_data()
     row("paste palette", "&Palette", "Pa&ste palette", "", "Ctrl+Shift+V", true);
     row("export palette", "&Palette", "&Export palette…", "", "Ctrl+E", false);
     row("brush selection", "&Brush", "&Brush selection", "brush selection", "Ctrl+B", true);
+    row("larger brush", "&Brush", "&Larger brush", "", "]", true);
+    row("smaller brush", "&Brush", "&Smaller brush", "", "[", true);
+    row("connected strokes", "&Brush", "&Connected strokes", "", "Ctrl+L", true);
     row("help", "&Help", "&Help", "help", "F1", true);
 }
 

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "surface/colorvalue.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class PictureSurface;
+
+// Where each disc of a stroke is painted again: across the canvas's middle column and row, or
+// turned about its centre pixel.
+enum class Mirror { none, leftRight, topBottom, fourWays, kaleidoscope6, kaleidoscope8 };
+inline constexpr Mirror kMirrors[] = {Mirror::none,          Mirror::leftRight,
+                                      Mirror::topBottom,     Mirror::fourWays,
+                                      Mirror::kaleidoscope6, Mirror::kaleidoscope8};
+
+// The name a user sees: "None", "Left and right", ..., "Kaleidoscope 8".
+QString mirrorName(Mirror mirror);
+// The mode after `mirror` in the order above, round from the last to the first.
+Mirror nextMirror(Mirror mirror);
+
+// The centres a disc at `centre` is painted at on a canvas of `canvas` pixels: `centre` first,
+// then its images, each once. The middle column is (width - 1) / 2 and the middle row
+// (height - 1) / 2: a reflection takes x to 2 * middle - x. A kaleidoscope turns the offset from
+// the middle pixel by every multiple of 60 or 45 degrees and rounds each coordinate to the
+// nearest whole pixel, halves away from the middle.
+std::vector<QPoint> mirrorCentres(QPoint centre, Mirror mirror, QSize canvas);
+
+// The pixels of the straight line from `from` to `to`, from `from` on: one a step along the
+// longer axis, the other coordinate rounded as the surface's Line rounds it.
+std::vector<QPoint> lineSteps(QPoint from, QPoint to);
+
+// Paints one piece of a stroke with discs of `radius` in `colour` (the discs Circle paints
+// with a solid fill of the same colour), each at its mirror centres:
+// a disc at `to` alone when there is no `from`, or else at every step of the line after `from`
+// up to `to`, so that the stroke is unbroken. Returns the rectangle it painted in.
+QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to, int radius,
+                  ColorValue colour, Mirror mirror);

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The sinepaint developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The brush in a real X window at a scale: a fast drag with connected strokes on (Ctrl+L) leaves
+# an unbroken line, Four ways (Ctrl+M three times) paints a disc at four places, and ] and [
+# grow and shrink the brush-size indicator.
+# Usage: painting_window_test.sh PATH_TO_SINEPAINT SCALE
+set -euo pipefail
+
+program=$1
+source "$(dirname "$0")/scaled_session.sh"
+start_program_at_scale "$program" "$2"
+
+# Pick palette 1's colour at strip column 100.
+move_to $((106 + 100)) $((strip_top + 10))
+xdotool click 1
+colour=$(screen_pixel $((106 + 100)) $((strip_top + 10)))
+
+# Connected strokes: pressed at canvas (50, 50), one jump to (450, 50), released.
+key ctrl+l
+move_to $((106 + 50)) $((canvas_top + 50))
+xdotool mousedown 1
+move_to $((106 + 450)) $((canvas_top + 50))
+xdotool mouseup 1
+for x in 50 51 150 249 250 350 449 450; do
+    expect_pixel $((106 + x)) $((canvas_top + 50)) "$colour" "the connected stroke has a gap at column $x"
+done
+expect_pixel $((106 + 250)) $((canvas_top + 53)) "240,240,240" "the stroke is wider than its brush"
+
+# Connected strokes off, Four ways on: one disc at (101, 300) shows at its three images too.
+key ctrl+l
+for step in 1 2 3; do key ctrl+m; done
+move_to $((106 + 100)) $((canvas_top + 300))
+xdotool mousedown 1
+move_to $((106 + 101)) $((canvas_top + 300))
+xdotool mouseup 1
+for centre in "101 300" "423 300" "101 136" "423 136"; do
+    set -- $centre
+    expect_pixel $((106 + $1)) $((canvas_top + $2)) "$colour" "Four ways left out ($1, $2)"
+done
+expect_pixel $((106 + 262)) $((canvas_top + 300)) "240,240,240" "Four ways painted between its discs"
+
+# ] grows the brush: the indicator changes, and [ brings back exactly what it showed.
+indicator() { # indicator NAME: keeps the indicator box as shown
+    import -window root -crop "$(device 31)x$(device 16)+$((left + $(device 800)))+$((top + $(device $((menu + 417)))))" \
+        "$work/$1.png"
+}
+indicator_differs() { # indicator_differs NAME: whether the box shows other pixels than NAME
+    indicator now
+    [ "$(compare -metric AE "$work/$1.png" "$work/now.png" null: 2>&1)" != 0 ]
+}
+indicator radius2
+key bracketright
+wait_for indicator_differs radius2
+key bracketleft
+wait_for eval '! indicator_differs radius2'
+echo "painting at scale $scale: connected strokes, Four ways and the brush-size keys all fine"
