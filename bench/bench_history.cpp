@@ -8,6 +8,7 @@
 #include "main_window/form1.h"
 #include "surface/picturebox.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFile>
 #include <QMouseEvent>
@@ -109,6 +110,18 @@ std::string historyFigures()
     const double boxBytes = 4.0 * (5 + 39 * 5) * (5 + 39 * 2);
     const double strokeRatio = double(form.history().bytes()) / boxBytes;
 
+    // One long connected stroke of radius 10, from (20, 300) to (500, 380) in one move: its
+    // bounding box is 501 by 101 pixels.
+    const qsizetype bytesBefore = form.history().bytes();
+    form.commands().connectedStrokes->trigger();
+    form.mera = 10;
+    send(QEvent::MouseButtonPress, {20, 300}, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, {500, 380}, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {500, 380}, Qt::LeftButton, Qt::NoButton);
+    const double connectedRatio = double(form.history().bytes() - bytesBefore) / (4.0 * 501 * 101);
+    form.commands().connectedStrokes->trigger();
+    form.mera = 2;
+
     // 999 more strokes, and 100 replacements of the whole canvas's colour.
     for (int stroke = 1; stroke < 1000; ++stroke) {
         const QPoint at(10 + stroke % 500, 10 + stroke % 420);
@@ -131,11 +144,13 @@ std::string historyFigures()
     }
     const double historyMib = double(form.history().bytes()) / (1 << 20);
     const double growthMib = double(peakKib() - before) / 1024;
-    char lines[512];
+    char lines[640];
     std::snprintf(lines, sizeof lines,
-                  "\n%-52s %8.2f  %-10s %s\n%-52s %8.1f  %-10s %s\n%-52s %8.1f  %-10s %s\n",
+                  "\n%-52s %8.2f  %-10s %s\n%-52s %8.2f  %-10s %s\n%-52s %8.1f  %-10s %s\n"
+                  "%-52s %8.1f  %-10s %s\n",
                   "history bytes of a stroke / its bounding box", strokeRatio, "<= 2",
-                  strokeRatio <= 2 ? "yes" : "NO",
+                  strokeRatio <= 2 ? "yes" : "NO", "the same for a long connected stroke",
+                  connectedRatio, "<= 2", connectedRatio <= 2 ? "yes" : "NO",
                   "history after 1000 strokes, 100 replacements (MiB)", historyMib, "<= 64",
                   historyMib <= 64 ? "yes" : "NO",
                   // The history and a few canvases in flight: a step's pictures before and after.
