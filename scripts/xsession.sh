@@ -95,6 +95,20 @@ menu_height() {
     [ "$menu" -gt 10 ]
 }
 
+# status_height [SCALE]: sets status to the height of the window's status bar in logical pixels,
+# from the last device row of the black client area above it (at logical x 10, clear of the
+# controls and the status bar's fields). Needs window_origin.
+status_height() {
+    local scale=${1:-1} x height last
+    x=$(awk -v s="$scale" 'BEGIN { print int(10 * s) }')
+    height=$(xwininfo -id "$window" | sed -n 's/.*Height: *//p')
+    last=$(import -window root -crop "1x300+$((left + x))+$((top + height - 300))" -depth 8 txt:- 2>/dev/null |
+        awk -F'[ ,:()]+' 'NR > 1 && $3 == 0 && $4 == 0 && $5 == 0 { last = $2 } END { print last }')
+    [ -n "$last" ] || return 1
+    status=$(awk -v l="$last" -v s="$scale" 'BEGIN { print int((299 - l) / s + 0.5) }')
+    [ "$status" -gt 10 ]
+}
+
 # click_at X Y [BUTTON]: a click at client position (X, Y) of the window window_origin measured.
 click_at() {
     xdotool mousemove --sync $((left + $1)) $((top + $2)) click "${3:-1}"

@@ -38,8 +38,10 @@ QRect changedRect(const QImage &before, const QImage &after)
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-void History::begin(std::initializer_list<PictureSurface *> surfaces, const StepState &state)
+void History::begin(std::initializer_list<PictureSurface *> surfaces, const StepState &state,
+                    const QString &name)
 {
+    openName_ = name;
     open_.clear();
     for (PictureSurface *surface : surfaces) {
         open_.push_back({surface, surface->Image()});
@@ -49,7 +51,7 @@ void History::begin(std::initializer_list<PictureSurface *> surfaces, const Step
 
 void History::end(const StepState &state)
 {
-    Step step{{}, openState_, state, 0};
+    Step step{{}, openState_, state, 0, openName_};
     for (const Noted &noted : open_) {
         const QImage &now = noted.surface->Image();
         const QRect changed = changedRect(noted.picture, now);

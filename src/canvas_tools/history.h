@@ -38,16 +38,20 @@ public:
 
     explicit History(qsizetype capacity = kDefaultCapacity) : capacity_(capacity) {}
 
-    // Begins a step that may change these surfaces; `state` is the one before it. The
-    // pictures are noted without copying them: a surface copies its pixels on the first
-    // change.
-    void begin(std::initializer_list<PictureSurface *> surfaces, const StepState &state);
+    // Begins a step that may change these surfaces; `state` is the one before it, `name` what
+    // the user calls it ("Stroke", "Change palette"). The pictures are noted without copying
+    // them: a surface copies its pixels on the first change.
+    void begin(std::initializer_list<PictureSurface *> surfaces, const StepState &state,
+               const QString &name = {});
     // Ends the step begun last, with the state after it. A step that changed no pixel and no
     // state is not kept. A new step drops the steps that could have been redone.
     void end(const StepState &state);
     bool recording() const { return !open_.empty(); }
     bool canUndo() const { return !done_.empty(); }
     bool canRedo() const { return !undone_.empty(); }
+    // The names of the step that undo and redo would take back or do again; empty when none.
+    QString undoName() const { return done_.empty() ? QString() : done_.back().name; }
+    QString redoName() const { return undone_.empty() ? QString() : undone_.back().name; }
 
     // Puts the last step's pixels back as they were before it and returns the state from before
     // it; nothing when there is no step to undo. Redo does the step again.
@@ -69,6 +73,7 @@ private:
         StepState before;
         StepState after;
         qsizetype bytes = 0;
+        QString name;
     };
     struct Noted {
         PictureSurface *surface;
@@ -85,5 +90,6 @@ private:
     std::deque<Step> undone_; // the last undone last
     std::vector<Noted> open_;
     StepState openState_;
+    QString openName_;
     qsizetype bytes_ = 0;
 };

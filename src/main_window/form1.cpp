@@ -10,6 +10,7 @@
 #include "main_window/bannerfit.h"
 #include "main_window/clientarea.h"
 #include "main_window/form1layout.h"
+#include "main_window/statusline.h"
 #include "palette/sinepalette.h"
 #include "picture_files/bitmapfile.h"
 #include "picture_files/picturename.h"
@@ -17,6 +18,7 @@
 #include "surface/picturebox.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -49,6 +51,8 @@ Form1::Form1(Clock clock, QString saveFolder, PaletteNumber firstPalette)
     setCentralWidget(scrollArea_);
     windowSurface_.setChangeListener(
         [this](const QRect &changed) { clientArea_->update(repaintRect(changed)); });
+    statusLine_ = new StatusLine;
+    setStatusBar(statusLine_);
     createControls();
     createMenus();
     connect(Picture1, &PictureBox::mouseDown, this, &Form1::Picture1_MouseDown);
@@ -56,7 +60,8 @@ Form1::Form1(Clock clock, QString saveFolder, PaletteNumber firstPalette)
     connect(Picture1, &PictureBox::mouseUp, this, &Form1::Picture1_MouseUp);
     connect(Picture2, &PictureBox::mouseDown, this, &Form1::Picture2_MouseDown);
     setTabOrder();
-    resize(Form1Layout::kRestoredClientSize + QSize(0, menuBar()->sizeHint().height()));
+    resize(Form1Layout::kRestoredClientSize +
+           QSize(0, menuBar()->sizeHint().height() + statusLine_->sizeHint().height()));
     palette_.number = firstPalette - 1; // the start shows the next: firstPalette
     Form_Load();
 }
@@ -101,14 +106,24 @@ void Form1::createControls()
     Command8 = createButton("help", kCommand8);
     Command3 = createButton("exit", kCommand3);
 
+    Command4->setCheckable(true); // it looks pressed while a replacement is armed
     fitBannerCaption(Command5);
     fitBannerCaption(Command9);
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture2->setFocusPolicy(Qt::StrongFocus);
     // Every movement over the canvas counts, with or without a button held.
     Picture1->setMouseTracking(true);
-    Command6->setToolTip(QStringLiteral("Pictures are saved in %1")
-                             .arg(QDir::toNativeSeparators(QDir(saveFolder_).absolutePath())));
+
+    // What the boxes and the indicator are, for the pointer and for assistive technology.
+    const QString canvasUse = QStringLiteral(
+        "Drag with the left button to paint; press with the right button to pick a colour.");
+    Picture1->setToolTip(canvasUse);
+    Picture1->setAccessibleName(QStringLiteral("Canvas"));
+    Picture1->setAccessibleDescription(canvasUse);
+    Picture2->setAccessibleName(QStringLiteral("Palette strip"));
+    brushSize_ = new QLabel(clientArea_); // shows nothing: the window draws the indicator
+    brushSize_->setGeometry(kBrushSize);
+    brushSize_->setAccessibleName(QStringLiteral("Brush size"));
 }
 
 void Form1::setTabOrder()
@@ -127,7 +142,7 @@ void Form1::Form_Load()
     sir = kCanvasOuterWidth;
     vis = kCanvasOuterHeight;
     mera = kSmallestBrushRadius;
-    spremeni = 0;
+    setChangeColorArmed(false); // spremeni = 0
     ShowBrushSize();
     NewPictureName();
     NewPalette();
@@ -139,7 +154,7 @@ void Form1::Form_Load()
 // "change palette"
 void Form1::Command1_Click()
 {
-    recordStep(Picture2, [this] { NewPalette(); });
+    recordStep(Picture2, QStringLiteral("Change palette"), [this] { NewPalette(); });
 }
 
 // "brush selection"
@@ -158,7 +173,7 @@ void Form1::Command3_Click()
 // "change color" arms the replacement for the next press on the canvas.
 void Form1::Command4_Click()
 {
-    spremeni = 1;
+    setChangeColorArmed(true);
 }
 
 // "save on disk D:"
@@ -170,7 +185,7 @@ void Form1::Command6_Click()
 // "new image"
 void Form1::Command7_Click()
 {
-    recordStep(Picture1, [this] {
+    recordStep(Picture1, QStringLiteral("New image"), [this] {
         Picture1->surface().Cls();
         NewPictureName();
     });
@@ -179,7 +194,7 @@ void Form1::Command7_Click()
 // "help"
 void Form1::Command8_Click()
 {
-    recordStep(Picture1, [this] { drawHelpOverlay(Picture1->surface()); });
+    recordStep(Picture1, QStringLiteral("Help"), [this] { drawHelpOverlay(Picture1->surface()); });
 }
 
 // An armed replacement takes a press of any button; otherwise the right button picks the
@@ -192,6 +207,7 @@ void Form1::Picture1_MouseDown(int Button, int /*Shift*/, float X, float Y)
         ReplaceColor();
     } else if (Button == kRightButton) {
         color = Picture1->surface().Point(X, Y);
+        showStatus();
     } else if (Button == kLeftButtonOnly && connectedStrokes) {
         paintBrush(X, Y);
     }
@@ -216,6 +232,7 @@ void Form1::Picture1_MouseUp()
 void Form1::Picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     color = Picture2->surface().Point(X, Y);
+    showStatus();
 }
 
 // The palette after the one on the strip.
@@ -228,6 +245,41 @@ void Form1::NewPalette()
 void Form1::ShowBrushSize()
 {
     drawBrushSizeIndicator(windowSurface_, mera);
+    showStatus();
+}
+
+void Form1::showStatus()
+{
+    const QString radius = QStringLiteral("Brush radius %1").arg(mera);
+    brushSize_->setAccessibleDescription(radius);
+    brushSize_->setToolTip(
+        radius + QStringLiteral(": ] and [ make it larger and smaller, \"brush selection\" steps it."));
+    statusLine_->showRadius(mera);
+    statusLine_->showColour(color.value_or(0));
+    statusLine_->showModes(connectedStrokes, mirror);
+    statusLine_->showPalette(paletteTitle(palette_));
+}
+
+void Form1::setChangeColorArmed(bool armed)
+{
+    spremeni = armed ? 1 : 0;
+    Command4->setChecked(armed);
+    commands_.cancelChangeColor->setEnabled(armed);
+    if (armed) {
+        statusLine_->announce(
+            QStringLiteral("Change color: your next press on the canvas turns every pixel of the "
+                           "colour pressed into the painting colour. Escape cancels."));
+    } else {
+        statusLine_->clearMessage();
+    }
+}
+
+void Form1::cancelChangeColor()
+{
+    if (spremeni == 1) {
+        setChangeColorArmed(false);
+        statusLine_->remark(QStringLiteral("Change color cancelled: the canvas is as it was."));
+    }
 }
 
 void Form1::ReplaceColor()
@@ -236,12 +288,12 @@ void Form1::ReplaceColor()
     // A point off the canvas reads as no colour, and no canvas pixel has that.
     if (from != kNoColor) {
         const QRgb to = toQRgb(color.value_or(0));
-        recordStep(Picture1, [&] {
+        recordStep(Picture1, QStringLiteral("Change color"), [&] {
             Picture1->surface().edit(
                 [&](QImage &canvas) { return replaceColour(canvas, toQRgb(from), to); });
         });
     }
-    spremeni = 0;
+    setChangeColorArmed(false);
 }
 
 void Form1::NewPictureName()

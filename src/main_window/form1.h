@@ -21,6 +21,8 @@
 #include <optional>
 
 class ClientArea;
+class QLabel;
+class StatusLine;
 class PictureBox;
 class QAction;
 class QDragEnterEvent;
@@ -58,11 +60,13 @@ public:
     QWidget *clientArea() const;
     // The palette on the strip.
     const ShownPalette &palette() const { return palette_; }
+    // The status bar below the client area.
+    const StatusLine *statusLine() const { return statusLine_; }
 
     // The commands, each one action shared by its menu item, its button and its key.
     struct Commands {
         QAction *newImage, *open, *save, *saveAs, *quit;
-        QAction *undo, *redo, *copy, *paste, *changeColor;
+        QAction *undo, *redo, *copy, *paste, *changeColor, *cancelChangeColor;
         QAction *paletteTitle; // the number of the palette on the strip, not a command
         QAction *changePalette, *goToPalette, *copyPalette, *pastePalette, *exportPalette;
         QAction *brushSelection, *largerBrush, *smallerBrush, *connectedStrokes;
@@ -125,9 +129,9 @@ private:
     void showAboutQt();
 
     // Undo and redo (form1_history.cpp). A step is recorded around a change of the canvas or
-    // the strip (`box`); a stroke's step is open from its first disc to the release of the
+    // the strip (`box`), under the name the Edit menu shows; a stroke's step is open from its first disc to the release of the
     // button.
-    void recordStep(PictureBox *box, const std::function<void()> &change);
+    void recordStep(PictureBox *box, const QString &name, const std::function<void()> &change);
     void endStroke();
     void undo();
     void redo();
@@ -155,6 +159,11 @@ private:
     void ReplaceColor();
     void NewPictureName();
     void SaveToDisk();
+
+    // What the status bar and the indicator's accessible text show (form1.cpp).
+    void showStatus();
+    void cancelChangeColor();
+    void setChangeColorArmed(bool armed);
 
     // The brush (form1_brush.cpp): its discs, its size keys and its modes.
     void paintBrush(float X, float Y);
@@ -191,6 +200,8 @@ private:
     std::optional<QPoint> strokeEnd_; // the last disc of the stroke under way
     QScrollArea *scrollArea_;         // scrolls the client area in a small window
     ClientArea *clientArea_;          // holds the controls and shows windowSurface_
+    QLabel *brushSize_ = nullptr;     // names the brush-size indicator to assistive technology
+    StatusLine *statusLine_ = nullptr;
     Commands commands_;
     BitmapWriter pictureWriter_; // writes the saved pictures
     History history_;

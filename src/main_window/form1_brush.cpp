@@ -16,7 +16,7 @@ void Form1::paintBrush(float X, float Y)
 {
     PictureSurface &canvas = Picture1->surface();
     if (!history_.recording()) {
-        history_.begin({&canvas}, currentState());
+        history_.begin({&canvas}, currentState(), QStringLiteral("Stroke"));
     }
     canvas.FillStyle = PictureSurface::kFillSolid;
     canvas.FillColor = color.value_or(0);
@@ -42,6 +42,7 @@ void Form1::setConnectedStrokes(bool on)
 {
     connectedStrokes = on;
     commands_.connectedStrokes->setChecked(on);
+    showStatus();
 }
 
 void Form1::setMirror(Mirror mode)
@@ -53,6 +54,7 @@ void Form1::setMirror(Mirror mode)
     for (std::size_t i = 0; i < std::size(kMirrors); ++i) {
         items[i]->setChecked(kMirrors[i] == mode);
     }
+    showStatus();
 }
 
 void Form1::stepMirror()

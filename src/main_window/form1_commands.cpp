@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -53,6 +54,7 @@ void Form1::createMenus()
         QPushButton *Form1::*button = nullptr;
         bool separatorBefore = false;
         Mark mark = plain;
+        const char *tip = nullptr; // what it does: the button's tooltip, with the key after it
     };
     const auto mirrorRow = [](const char *text, QAction *Commands::*action, Mirror mode) {
         return Row{"&Brush/&Mirror", text,    {},    [mode](Form1 &form) { form.setMirror(mode); },
@@ -66,15 +68,18 @@ void Form1::createMenus()
     };
     const Row rows[] = {
         {"&File", "&New image", standard(QKeySequence::New, Qt::CTRL | Qt::Key_N),
-         &Form1::Command7_Click, &Commands::newImage, &Form1::Command7},
+         &Form1::Command7_Click, &Commands::newImage, &Form1::Command7, false, plain,
+         "Clear the canvas for a new picture under a new name"},
         {"&File", "&Open…", standard(QKeySequence::Open, Qt::CTRL | Qt::Key_O), &Form1::askToOpen,
          &Commands::open},
         {"&File", "&Save on disk D:", standard(QKeySequence::Save, Qt::CTRL | Qt::Key_S),
-         &Form1::Command6_Click, &Commands::save, &Form1::Command6},
+         &Form1::Command6_Click, &Commands::save, &Form1::Command6, false, plain,
+         "Save the canvas as a bitmap named after the date and time, in %1"},
         {"&File", "Save &As…", key(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Form1::askToSaveAs,
          &Commands::saveAs},
         {"&File", "&Quit", standard(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q),
-         &Form1::Command3_Click, &Commands::quit, &Form1::Command3, true},
+         &Form1::Command3_Click, &Commands::quit, &Form1::Command3, true, plain,
+         "Close sinepaint"},
         {"&Edit", "&Undo", {QKeySequence(QKeySequence::Undo)}, &Form1::undo, &Commands::undo},
         {"&Edit", "&Redo", redoKeys(), &Form1::redo, &Commands::redo},
         {"&Edit",
@@ -90,10 +95,15 @@ void Form1::createMenus()
          &Form1::pasteCanvas,
          &Commands::paste},
         {"&Edit", "Change &color", key(Qt::CTRL | Qt::Key_R), &Form1::Command4_Click,
-         &Commands::changeColor, &Form1::Command4, true},
+         &Commands::changeColor, &Form1::Command4, true, plain,
+         "Arm a replacement: your next press on the canvas turns every pixel of the colour "
+         "pressed into the painting colour"},
+        {"&Edit", "Ca&ncel change color", key(Qt::Key_Escape), &Form1::cancelChangeColor,
+         &Commands::cancelChangeColor},
         {"&Palette", "", {}, nullptr, &Commands::paletteTitle},
         {"&Palette", "Change &palette", key(Qt::CTRL | Qt::Key_G), &Form1::Command1_Click,
-         &Commands::changePalette, &Form1::Command1, true},
+         &Commands::changePalette, &Form1::Command1, true, plain,
+         "Draw a new random palette on the strip"},
         {"&Palette", "&Go to palette…", key(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
          &Form1::askForPalette, &Commands::goToPalette},
         {"&Palette", "&Copy palette", key(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &Form1::copyPalette,
@@ -103,7 +113,8 @@ void Form1::createMenus()
         {"&Palette", "&Export palette…", key(Qt::CTRL | Qt::Key_E), &Form1::askToExportPalette,
          &Commands::exportPalette},
         {"&Brush", "&Brush selection", key(Qt::CTRL | Qt::Key_B), &Form1::Command2_Click,
-         &Commands::brushSelection, &Form1::Command2},
+         &Commands::brushSelection, &Form1::Command2, false, plain,
+         "Make the brush one step larger: radius 2 to 10, then 2 again"},
         {"&Brush", "&Larger brush", key(Qt::Key_BracketRight), &Form1::growBrush,
          &Commands::largerBrush},
         {"&Brush", "&Smaller brush", key(Qt::Key_BracketLeft), &Form1::shrinkBrush,
@@ -159,13 +170,14 @@ void Form1::createMenus()
         addAction(action); // its key works wherever the focus is in the window
         connect(action, &QAction::triggered, this,
                 [this, handler = row.handler] { handler(*this); });
+        const QString folder = QDir::toNativeSeparators(QDir(saveFolder_).absolutePath());
+        const QString tip = QString::fromUtf8(row.tip).replace(QStringLiteral("%1"), folder);
+        action->setStatusTip(tip.isEmpty() ? QString() : tip + u'.');
         if (row.button) {
             QPushButton *button = this->*row.button;
             connect(button, &QPushButton::clicked, action, &QAction::trigger);
-            const QString named = QStringLiteral("Shortcut: %1")
-                                      .arg(row.keys.value(0).toString(QKeySequence::NativeText));
-            button->setToolTip(button->toolTip().isEmpty() ? named
-                                                           : button->toolTip() + u'\n' + named);
+            button->setToolTip(QStringLiteral("%1 (%2)").arg(
+                tip, row.keys.value(0).toString(QKeySequence::NativeText)));
         }
     }
 }

@@ -6,14 +6,15 @@
 
 #include "main_window/form1.h"
 
+#include "main_window/statusline.h"
 #include "surface/picturebox.h"
 
 #include <QAction>
 
-void Form1::recordStep(PictureBox *box, const std::function<void()> &change)
+void Form1::recordStep(PictureBox *box, const QString &name, const std::function<void()> &change)
 {
     endStroke();
-    history_.begin({&box->surface()}, currentState());
+    history_.begin({&box->surface()}, currentState(), name);
     change();
     history_.end(currentState());
     updateUndoCommands();
@@ -30,8 +31,10 @@ void Form1::endStroke()
 void Form1::undo()
 {
     endStroke();
+    const QString name = history_.undoName();
     if (const auto state = history_.undo()) {
         showState(*state);
+        statusLine_->remark(QStringLiteral("Undone: %1.").arg(name));
     }
     updateUndoCommands();
 }
@@ -39,8 +42,10 @@ void Form1::undo()
 void Form1::redo()
 {
     endStroke();
+    const QString name = history_.redoName();
     if (const auto state = history_.redo()) {
         showState(*state);
+        statusLine_->remark(QStringLiteral("Redone: %1.").arg(name));
     }
     updateUndoCommands();
 }
@@ -58,10 +63,17 @@ void Form1::showState(const StepState &state)
     const QString title = paletteTitle(palette_);
     Picture2->setToolTip(title);
     commands_.paletteTitle->setText(title);
+    showStatus();
 }
 
 void Form1::updateUndoCommands()
 {
+    // "Undo Stroke", "Redo Change palette": the menu names the step.
+    auto named = [](const QString &command, const QString &step) {
+        return step.isEmpty() ? command : command + u' ' + step;
+    };
+    commands_.undo->setText(named(QStringLiteral("&Undo"), history_.undoName()));
+    commands_.redo->setText(named(QStringLiteral("&Redo"), history_.redoName()));
     commands_.undo->setEnabled(history_.canUndo());
     commands_.redo->setEnabled(history_.canRedo());
 }

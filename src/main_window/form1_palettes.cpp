@@ -27,7 +27,7 @@ bool Form1::goToPalette(PaletteNumber number)
     if (number < kFirstPaletteNumber || number > kLastPaletteNumber) {
         return false;
     }
-    recordStep(Picture2, [&] {
+    recordStep(Picture2, QStringLiteral("Go to palette"), [&] {
         showPalette({number, numberedPaletteWaves(number, random_), false});
     });
     return true;
@@ -44,7 +44,7 @@ bool Form1::pastePalette()
     PaletteRandom scratch; // the run's generator stays where it is
     read.palette.changed =
         !sameStrip(read.palette.waves, numberedPaletteWaves(read.palette.number, scratch));
-    recordStep(Picture2, [&] { showPalette(read.palette); });
+    recordStep(Picture2, QStringLiteral("Paste palette"), [&] { showPalette(read.palette); });
     return true;
 }
 

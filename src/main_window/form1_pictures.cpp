@@ -59,7 +59,7 @@ bool Form1::takePicture(const QImage &picture, const QString &source)
     }
     PictureSurface &canvas = Picture1->surface();
     const QImage fitted = fitToCanvas(checked.picture, canvas.size(), toQRgb(canvas.BackColor()));
-    recordStep(Picture1, [&] {
+    recordStep(Picture1, QStringLiteral("Open picture"), [&] {
         canvas.edit([&](QImage &image) {
             image = fitted;
             return image.rect();

@@ -28,5 +28,7 @@ inline constexpr QRect kCommand2{672, 416, 105, 17}; // brush selection
 inline constexpr QRect kCommand6{672, 448, 105, 17}; // save on disk D:
 inline constexpr QRect kCommand8{672, 480, 49, 17};  // help
 inline constexpr QRect kCommand3{728, 480, 49, 17};  // exit
+// The brush-size indicator, drawn on the window itself: its grey box with the number.
+inline constexpr QRect kBrushSize{800, 417, 31, 16};
 
 } // namespace Form1Layout

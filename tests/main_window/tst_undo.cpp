@@ -132,7 +132,7 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
     QTest::newRow("File") << "&File" << QStringList{"&New image", "&Open…", "&Save on disk D:",
                                                     "Save &As…",  "-",      "&Quit"};
     QTest::newRow("Edit") << "&Edit" << QStringList{"&Undo", "&Redo",        "-", "&Copy", "&Paste",
-                                                    "-",     "Change &color"};
+                                                    "-",     "Change &color", "Ca&ncel change color"};
     QTest::newRow("Palette") << "&Palette" << QStringList{"Palette 1",       "-",
                                                           "Change &palette", "&Go to palette…",
                                                           "&Copy palette",   "Pa&ste palette",
@@ -244,7 +244,10 @@ void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey()
     for (QAction *title : form_->menuBar()->actions()) {
         if (title->text() == menu) {
             for (QAction *candidate : title->menu()->actions()) {
-                action = candidate->text() == item ? candidate : action;
+                // Undo and Redo name their step after them.
+                const bool named = candidate->text() == item || ((item == "&Undo" || item == "&Redo") &&
+                                   candidate->text().startsWith(item + ' '));
+                action = named ? candidate : action;
             }
         }
     }
@@ -257,7 +260,7 @@ void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey()
             target = candidate->text() == button ? candidate : target;
         }
         QVERIFY(target);
-        QVERIFY2(target->toolTip().endsWith("Shortcut: " + key.toString(QKeySequence::NativeText)),
+        QVERIFY2(target->toolTip().endsWith(" (" + key.toString(QKeySequence::NativeText) + ")"),
                  qPrintable(target->toolTip()));
         target->click();
         QCOMPARE(triggers.size(), 1);

@@ -27,11 +27,13 @@ height=$(xwininfo -id "$window" | sed -n 's/.*Height: *//p')
 device() {
     awk -v l="$1" -v s="$scale" 'BEGIN { d = (l + 1) * s - 0.5; c = int(d); if (c < d) c++; print c - 1 }'
 }
-# The menu bar's logical height, the client area's below it (as Qt rounds them), and how far the
+# The menu bar's and the status bar's logical heights, the client area's between them (as Qt
+# rounds them), and how far the
 # layout (641 high) scrolls. From here on, scrolled is how far the layout lies above where it
 # would lie in a window without a menu bar.
-wait_for menu_height "$scale" # sets menu
-logical_height=$(awk -v h="$height" -v s="$scale" -v m="$menu" 'BEGIN { print int(h / s + 0.5) - m }')
+wait_for menu_height "$scale"   # sets menu
+wait_for status_height "$scale" # sets status
+logical_height=$(awk -v h="$height" -v s="$scale" -v m="$menu" -v b="$status" 'BEGIN { print int(h / s + 0.5) - m - b }')
 scrolled=$((-menu))
 if [ "$logical_height" -lt 641 ]; then
     xdotool mousemove --sync $((left + 10)) $((top + $(device $((menu + 10)))))

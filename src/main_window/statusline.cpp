@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "main_window/statusline.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+
+// How long a remark stays, in milliseconds.
+constexpr int kRemarkTime = 10000;
+// The swatch's side in pixels.
+constexpr int kSwatchSide = 14;
+
+} // namespace
+
+StatusLine::StatusLine()
+    : swatch_(new QLabel), colour_(addField()), radius_(addField()), modes_(addField()),
+      palette_(addField())
+{
+    setSizeGripEnabled(false);
+    swatch_->setFixedSize(kSwatchSide, kSwatchSide);
+    swatch_->setAccessibleName(QStringLiteral("Painting colour"));
+    insertPermanentWidget(0, swatch_);
+    showColour(0);
+}
+
+QLabel *StatusLine::addField()
+{
+    auto *field = new QLabel;
+    addPermanentWidget(field);
+    return field;
+}
+
+void StatusLine::showColour(ColorValue colour)
+{
+    const QColor shown = toQColor(colour);
+    QPixmap square(kSwatchSide, kSwatchSide);
+    square.fill(shown);
+    swatch_->setPixmap(square);
+    const QString hex = shown.name(QColor::HexRgb).toUpper();
+    colour_->setText(hex);
+    colour_->setToolTip(QStringLiteral("The painting colour: %1").arg(hex));
+    swatch_->setAccessibleDescription(hex);
+}
+
+void StatusLine::showRadius(int radius)
+{
+    radius_->setText(QStringLiteral("Brush radius %1").arg(radius));
+}
+
+void StatusLine::showModes(bool connectedStrokes, Mirror mirror)
+{
+    modes_->setText(QStringLiteral("%1 · Mirror: %2")
+                        .arg(connectedStrokes ? QStringLiteral("Connected strokes")
+                                              : QStringLiteral("Separate discs"),
+                             mirrorName(mirror)));
+}
+
+void StatusLine::showPalette(const QString &title)
+{
+    palette_->setText(title);
+}
+
+void StatusLine::remark(const QString &sentence)
+{
+    showMessage(sentence, kRemarkTime);
+}
+
+void StatusLine::announce(const QString &sentence)
+{
+    showMessage(sentence);
+}
+
+QString StatusLine::colourText() const
+{
+    return colour_->text();
+}
+
+QString StatusLine::radiusText() const
+{
+    return radius_->text();
+}
+
+QString StatusLine::modesText() const
+{
+    return modes_->text();
+}
+
+QString StatusLine::paletteText() const
+{
+    return palette_->text();
+}

@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "canvas_tools/stroke.h"
+#include "surface/colorvalue.h"
+
+#include <QStatusBar>
+
+class QLabel;
+
+// The status bar below the client area. On its right, at all times: the painting colour as a
+// swatch and as #RRGGBB, the brush radius, the brush modes and the palette on the strip. On its
+// left, a sentence on what just happened or what comes next.
+class StatusLine : public QStatusBar {
+    Q_OBJECT
+
+public:
+    StatusLine();
+
+    void showColour(ColorValue colour);
+    void showRadius(int radius);
+    void showModes(bool connectedStrokes, Mirror mirror);
+    void showPalette(const QString &title);
+
+    // A remark on what just happened, shown for a while.
+    void remark(const QString &sentence);
+    // What comes next, shown until the next remark or clear().
+    void announce(const QString &sentence);
+
+    // The fields as shown, for tests and assistive technology.
+    QLabel *swatch() const { return swatch_; }
+    QString colourText() const;
+    QString radiusText() const;
+    QString modesText() const;
+    QString paletteText() const;
+
+private:
+    QLabel *addField();
+
+    QLabel *swatch_;
+    QLabel *colour_;
+    QLabel *radius_;
+    QLabel *modes_;
+    QLabel *palette_;
+};
