@@ -95,6 +95,9 @@ void Form1::createControls()
         "FREEHAND - PICK UP A COLOR FROM PALETTE AND DRAW IMAGE USING MOUSEDOWN ACTION", kCommand5);
     Picture1 = new PictureBox(kPicture1, clientArea_);
     Picture3 = new PictureBox(kPicture3, clientArea_);
+    // Never shown, and as a window of its own never among the controls that assistive
+    // technology lists.
+    Picture3->setWindowFlag(Qt::Window);
     Picture3->hide();
     Picture2 = new PictureBox(kPicture2, clientArea_);
     Command9 = createButton("GENERATIVE ART BY THE SINEPAINT DEVELOPERS", kCommand9);
@@ -128,8 +131,9 @@ void Form1::createControls()
 
 void Form1::setTabOrder()
 {
+    // The hidden copy, Picture3, would come after Command5; it never takes the focus.
     const QWidget *const order[] = {Command1, Command3, Command7, Picture1, Picture2, Command2,
-                                    Command4, Command5, Picture3, Command6, Command8, Command9};
+                                    Command4, Command5, Command6, Command8, Command9};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
     }
@@ -253,7 +257,8 @@ void Form1::showStatus()
     const QString radius = QStringLiteral("Brush radius %1").arg(mera);
     brushSize_->setAccessibleDescription(radius);
     brushSize_->setToolTip(
-        radius + QStringLiteral(": ] and [ make it larger and smaller, \"brush selection\" steps it."));
+        radius +
+        QStringLiteral(": ] and [ make it larger and smaller, \"brush selection\" steps it."));
     statusLine_->showRadius(mera);
     statusLine_->showColour(color.value_or(0));
     statusLine_->showModes(connectedStrokes, mirror);
@@ -307,5 +312,7 @@ void Form1::SaveToDisk()
     const QString path = picturePath();
     if (const auto failure = pictureWriter_.SavePicture(Picture3->surface().Image(), path)) {
         reportSaveFailure(path, *failure);
+    } else {
+        reportSaved(path);
     }
 }

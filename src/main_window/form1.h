@@ -129,8 +129,8 @@ private:
     void showAboutQt();
 
     // Undo and redo (form1_history.cpp). A step is recorded around a change of the canvas or
-    // the strip (`box`), under the name the Edit menu shows; a stroke's step is open from its first disc to the release of the
-    // button.
+    // the strip (`box`), under the name the Edit menu shows; a stroke's step is open from its first
+    // disc to the release of the button.
     void recordStep(PictureBox *box, const QString &name, const std::function<void()> &change);
     void endStroke();
     void undo();
@@ -182,6 +182,7 @@ private:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void reportSaveFailure(const QString &path, const QString &reason);
+    void reportSaved(const QString &path);
     void reportFailure(const QString &title, const QString &text);
 
     // Palette commands (form1_palettes.cpp).
@@ -190,6 +191,8 @@ private:
     void copyPalette();
     void pastePaletteCommand();
     void showPalette(const ShownPalette &palette);
+    // Shows `palette` as one step that can be undone, and says so.
+    void takePalette(const QString &stepName, const ShownPalette &palette);
 
     Clock clock_;
     QString saveFolder_;

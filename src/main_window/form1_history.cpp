@@ -61,7 +61,8 @@ void Form1::showState(const StepState &state)
     imeslike = state.pictureName;
     palette_ = state.palette;
     const QString title = paletteTitle(palette_);
-    Picture2->setToolTip(title);
+    Picture2->setToolTip(title + QStringLiteral("\nPress to pick the colour under the pointer."));
+    Picture2->setAccessibleDescription(title);
     commands_.paletteTitle->setText(title);
     showStatus();
 }

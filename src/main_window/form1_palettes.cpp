@@ -5,6 +5,7 @@
 
 #include "main_window/form1.h"
 
+#include "main_window/statusline.h"
 #include "palette/paletteexport.h"
 #include "palette/paletteline.h"
 #include "palette/sinepalette.h"
@@ -22,14 +23,19 @@ void Form1::showPalette(const ShownPalette &palette)
     showState({imeslike, palette});
 }
 
+void Form1::takePalette(const QString &stepName, const ShownPalette &palette)
+{
+    recordStep(Picture2, stepName, [&] { showPalette(palette); });
+    statusLine_->remark(QStringLiteral("%1 is on the strip.").arg(paletteTitle(palette)));
+}
+
 bool Form1::goToPalette(PaletteNumber number)
 {
     if (number < kFirstPaletteNumber || number > kLastPaletteNumber) {
         return false;
     }
-    recordStep(Picture2, QStringLiteral("Go to palette"), [&] {
-        showPalette({number, numberedPaletteWaves(number, random_), false});
-    });
+    takePalette(QStringLiteral("Go to palette"),
+                {number, numberedPaletteWaves(number, random_), false});
     return true;
 }
 
@@ -44,7 +50,7 @@ bool Form1::pastePalette()
     PaletteRandom scratch; // the run's generator stays where it is
     read.palette.changed =
         !sameStrip(read.palette.waves, numberedPaletteWaves(read.palette.number, scratch));
-    recordStep(Picture2, QStringLiteral("Paste palette"), [&] { showPalette(read.palette); });
+    takePalette(QStringLiteral("Paste palette"), read.palette);
     return true;
 }
 
@@ -78,7 +84,10 @@ void Form1::askToExportPalette()
 {
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Export palette"),
-        QDir(lastFolder_).filePath(QStringLiteral("sinepaint-palette-%1.gpl").arg(palette_.number)),
+        QDir(lastFolder_)
+            .filePath(QStringLiteral("sinepaint-palette-%1%2.gpl")
+                          .arg(palette_.number)
+                          .arg(palette_.changed ? QStringLiteral("-changed") : QString())),
         paletteExportFilters().join(QStringLiteral(";;")));
     if (!path.isEmpty()) {
         exportPaletteTo(path);

@@ -5,6 +5,7 @@
 
 #include "main_window/form1.h"
 
+#include "main_window/statusline.h"
 #include "surface/picturebox.h"
 
 #include <QClipboard>
@@ -15,12 +16,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QToolTip>
 
 namespace {
-
-// How long a passing remark stays on screen, in milliseconds.
-constexpr int kRemarkTime = 4000;
 
 // The first local file among the addresses, or nothing.
 QString firstLocalFile(const QMimeData &data)
@@ -66,6 +63,8 @@ bool Form1::takePicture(const QImage &picture, const QString &source)
         });
         NewPictureName(); // a new picture: saving never overwrites the one it came from
     });
+    statusLine_->remark(
+        QStringLiteral("Picture opened from %1.").arg(QDir::toNativeSeparators(source)));
     return true;
 }
 
@@ -79,23 +78,28 @@ bool Form1::pastePicture()
     if (data && !firstLocalFile(*data).isEmpty()) {
         return openPicture(firstLocalFile(*data));
     }
-    if (data && data->hasText()) {
-        QToolTip::showText(Picture1->mapToGlobal(Picture1->rect().center()),
-                           QStringLiteral("The clipboard holds text, not a picture."), Picture1, {},
-                           kRemarkTime);
-    }
+    statusLine_->remark(data && data->hasText()
+                            ? QStringLiteral("The clipboard holds text, not a picture.")
+                            : QStringLiteral("The clipboard holds no picture."));
     return false;
 }
 
 bool Form1::savePictureAs(const QString &typedPath, PictureFormat chosen)
 {
     const SaveTarget target = saveTarget(typedPath, chosen);
+    if (!target.error.isEmpty()) {
+        reportFailure(QStringLiteral("Picture not saved"),
+                      QStringLiteral("The picture was not saved as\n%1\n\n%2")
+                          .arg(QDir::toNativeSeparators(typedPath), target.error));
+        return false;
+    }
     if (const auto failure =
             writePicture(Picture1->surface().Image(), target.path, target.format)) {
         reportSaveFailure(target.path, *failure);
         return false;
     }
     lastFolder_ = QFileInfo(target.path).absolutePath();
+    reportSaved(target.path);
     return true;
 }
 
@@ -166,6 +170,12 @@ void Form1::reportSaveFailure(const QString &path, const QString &reason)
                                  "Your drawing is still here: free some space or make the "
                                  "folder writable, then save again.")
                       .arg(QDir::toNativeSeparators(path), reason));
+}
+
+void Form1::reportSaved(const QString &path)
+{
+    statusLine_->remark(QStringLiteral("Picture saved as %1.")
+                            .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
 }
 
 void Form1::reportFailure(const QString &title, const QString &text)

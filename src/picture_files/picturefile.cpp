@@ -6,6 +6,7 @@
 #include "picture_files/atomicfile.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -161,10 +162,21 @@ QStringList openFilters()
 
 SaveTarget saveTarget(const QString &typedPath, PictureFormat chosen)
 {
-    if (const auto typed = formatOfName(typedPath)) {
-        return {typedPath, *typed};
+    const QFileInfo typed(typedPath);
+    if (!typed.absoluteDir().exists()) {
+        return {typedPath, chosen,
+                QStringLiteral("The folder %1 does not exist.")
+                    .arg(QDir::toNativeSeparators(typed.absolutePath()))};
     }
-    return {typedPath + u'.' + pictureEnding(chosen), chosen};
+    if (const auto format = formatOfName(typedPath)) {
+        return {typedPath, *format, {}};
+    }
+    if (!typed.suffix().isEmpty()) {
+        return {typedPath, chosen,
+                QStringLiteral("Pictures are saved as .png, .bmp or .jpg, not as .%1.")
+                    .arg(typed.suffix().left(40))};
+    }
+    return {typedPath + u'.' + pictureEnding(chosen), chosen, {}};
 }
 
 std::optional<QString> writePicture(const QImage &picture, const QString &path,

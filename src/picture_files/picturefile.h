@@ -51,10 +51,12 @@ QStringList saveFilters();
 QStringList openFilters();
 
 // Where a Save As goes: a typed ending that names a format decides; else the chosen filter's
-// format, whose ending is added to the name.
+// format, whose ending is added to a name without one. A name with another ending, or in a
+// folder that does not exist, is refused with the reason.
 struct SaveTarget {
     QString path;
     PictureFormat format;
+    QString error; // empty when the picture can be saved there
 };
 SaveTarget saveTarget(const QString &typedPath, PictureFormat chosen);
 

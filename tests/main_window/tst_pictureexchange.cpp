@@ -3,6 +3,7 @@
 
 #include "canvas_tools/history.h"
 #include "main_window/form1.h"
+#include "main_window/statusline.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"
 
@@ -13,7 +14,6 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QToolTip>
 #include <QtTest>
 
 // Pictures that come into the window and go out of it: open, drop, paste, copy, save as, and a
@@ -217,7 +217,8 @@ void TestPictureExchange::pasteTakesAPictureAndTellsOfText()
     form_->commands().paste->trigger();
     QCOMPARE(form_->Picture1->surface().Image(), picture);
     QCOMPARE(form_->imeslike, QStringLiteral("T20270305210408"));
-    QCOMPARE(QToolTip::text(), QStringLiteral("The clipboard holds text, not a picture."));
+    QCOMPARE(form_->statusLine()->currentMessage(),
+             QStringLiteral("The clipboard holds text, not a picture."));
 
     // A picture file copied in a file manager comes in as an opened file.
     QImage copied(525, 437, QImage::Format_RGB32);
@@ -251,6 +252,12 @@ void TestPictureExchange::saveAsWritesTheChosenFormatAndAFailureKeepsTheDrawing(
     QVERIFY2(message()->text().contains("c.png"), qPrintable(message()->text()));
     QVERIFY(!QFile::exists(blocker + "/c.png"));
     QCOMPARE(form_->Picture1->surface().Image(), canvas);
+
+    // A mistyped folder is refused, not made.
+    delete message();
+    QVERIFY(!form_->savePictureAs(folder_->filePath("choen/mine.png"), PictureFormat::Png));
+    QVERIFY2(message()->text().contains("does not exist"), qPrintable(message()->text()));
+    QVERIFY(!QFileInfo::exists(folder_->filePath("choen")));
 }
 
 void TestPictureExchange::theSaveAsDialogSavesWhenAnsweredAndNotWhenCancelled_data()

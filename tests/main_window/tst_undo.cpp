@@ -131,8 +131,14 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
     QTest::addColumn<QStringList>("items"); // "-" for a separator
     QTest::newRow("File") << "&File" << QStringList{"&New image", "&Open…", "&Save on disk D:",
                                                     "Save &As…",  "-",      "&Quit"};
-    QTest::newRow("Edit") << "&Edit" << QStringList{"&Undo", "&Redo",        "-", "&Copy", "&Paste",
-                                                    "-",     "Change &color", "Ca&ncel change color"};
+    QTest::newRow("Edit") << "&Edit" << QStringList{"&Undo",
+                                                    "&Redo",
+                                                    "-",
+                                                    "&Copy",
+                                                    "&Paste",
+                                                    "-",
+                                                    "Change &color",
+                                                    "Ca&ncel change color"};
     QTest::newRow("Palette") << "&Palette" << QStringList{"Palette 1",       "-",
                                                           "Change &palette", "&Go to palette…",
                                                           "&Copy palette",   "Pa&ste palette",
@@ -245,8 +251,9 @@ void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey()
         if (title->text() == menu) {
             for (QAction *candidate : title->menu()->actions()) {
                 // Undo and Redo name their step after them.
-                const bool named = candidate->text() == item || ((item == "&Undo" || item == "&Redo") &&
-                                   candidate->text().startsWith(item + ' '));
+                const bool named =
+                    candidate->text() == item || ((item == "&Undo" || item == "&Redo") &&
+                                                  candidate->text().startsWith(item + ' '));
                 action = named ? candidate : action;
             }
         }

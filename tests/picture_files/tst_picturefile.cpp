@@ -129,14 +129,19 @@ void TestPictureFile::theFormatFollowsATypedEndingElseTheFilter_data()
     QTest::addColumn<int>("chosen");
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("error");
     QTest::newRow("no ending: the filter's")
-        << "/p/a" << int(PictureFormat::Bmp) << "/p/a.bmp" << int(PictureFormat::Bmp);
+        << "/a" << int(PictureFormat::Bmp) << "/a.bmp" << int(PictureFormat::Bmp) << "";
     QTest::newRow("typed .png under the JPEG filter")
-        << "/p/a.png" << int(PictureFormat::Jpeg) << "/p/a.png" << int(PictureFormat::Png);
+        << "/a.png" << int(PictureFormat::Jpeg) << "/a.png" << int(PictureFormat::Png) << "";
     QTest::newRow("typed .JPEG in capitals")
-        << "/p/a.JPEG" << int(PictureFormat::Png) << "/p/a.JPEG" << int(PictureFormat::Jpeg);
-    QTest::newRow("an ending that is no format")
-        << "/p/a.txt" << int(PictureFormat::Png) << "/p/a.txt.png" << int(PictureFormat::Png);
+        << "/a.JPEG" << int(PictureFormat::Png) << "/a.JPEG" << int(PictureFormat::Jpeg) << "";
+    QTest::newRow("an ending that is no format this program writes")
+        << "/out.gif" << int(PictureFormat::Png) << "/out.gif" << int(PictureFormat::Png)
+        << "Pictures are saved as .png, .bmp or .jpg, not as .gif.";
+    QTest::newRow("a folder that does not exist")
+        << "/choen/mine.png" << int(PictureFormat::Png) << "/choen/mine.png"
+        << int(PictureFormat::Png) << "The folder /choen does not exist.";
 }
 
 void TestPictureFile::theFormatFollowsATypedEndingElseTheFilter()
@@ -145,9 +150,11 @@ void TestPictureFile::theFormatFollowsATypedEndingElseTheFilter()
     QFETCH(int, chosen);
     QFETCH(QString, path);
     QFETCH(int, format);
+    QFETCH(QString, error);
     const SaveTarget target = saveTarget(typed, PictureFormat(chosen));
     QCOMPARE(target.path, path);
     QCOMPARE(int(target.format), format);
+    QCOMPARE(target.error, error);
 }
 
 QTEST_MAIN(TestPictureFile)

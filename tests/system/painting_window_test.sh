@@ -2,8 +2,9 @@
 # SPDX-FileCopyrightText: 2026 The sinepaint developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The brush in a real X window at a scale: a fast drag with connected strokes on (Ctrl+L) leaves
-# an unbroken line, Four ways (Ctrl+M three times) paints a disc at four places, and ] and [
-# grow and shrink the brush-size indicator.
+# an unbroken line, Four ways (Ctrl+M three times) paints a disc at four places, the status bar
+# is below the client area, Escape cancels change color, and ] and [ grow and shrink the
+# brush-size indicator.
 # Usage: painting_window_test.sh PATH_TO_SINEPAINT SCALE
 set -euo pipefail
 
@@ -40,6 +41,19 @@ for centre in "101 300" "423 300" "101 136" "423 136"; do
 done
 expect_pixel $((106 + 262)) $((canvas_top + 300)) "240,240,240" "Four ways painted between its discs"
 
+# The status bar is there, below the client area; Ctrl+R then Escape disarms change color: a
+# press on the grey then paints one disc and recolours nothing.
+wait_for status_height "$scale" # sets status
+expect_pixel 90 $((menu + 300)) "0,0,0" "the background is not black above the status bar"
+key ctrl+r
+key Escape
+move_to $((106 + 200)) $((canvas_top + 400))
+xdotool mousedown 1
+move_to $((106 + 201)) $((canvas_top + 400))
+xdotool mouseup 1
+expect_pixel $((106 + 201)) $((canvas_top + 400)) "$colour" "no disc after Escape"
+expect_pixel $((106 + 300)) $((canvas_top + 420)) "240,240,240" "Escape did not cancel change color"
+
 # ] grows the brush: the indicator changes, and [ brings back exactly what it showed.
 indicator() { # indicator NAME: keeps the indicator box as shown
     import -window root -crop "$(device 31)x$(device 16)+$((left + $(device 800)))+$((top + $(device $((menu + 417)))))" \
@@ -54,4 +68,4 @@ key bracketright
 wait_for indicator_differs radius2
 key bracketleft
 wait_for eval '! indicator_differs radius2'
-echo "painting at scale $scale: connected strokes, Four ways and the brush-size keys all fine"
+echo "painting at scale $scale: connected strokes, Four ways, the status bar, Escape and the brush-size keys all fine"
