@@ -5,6 +5,7 @@
 
 #include "canvas_tools/history.h"
 #include "canvas_tools/stroke.h"
+#include "palette/palettecatalogue.h"
 #include "palette/palettenumber.h"
 #include "palette/paletterandom.h"
 #include "picture_files/bitmapwriter.h"
@@ -68,7 +69,8 @@ public:
         QAction *newImage, *open, *save, *saveAs, *quit;
         QAction *undo, *redo, *copy, *paste, *changeColor, *cancelChangeColor;
         QAction *paletteTitle; // the number of the palette on the strip, not a command
-        QAction *changePalette, *goToPalette, *copyPalette, *pastePalette, *exportPalette;
+        QAction *changePalette, *goToPalette, *editPalette, *browsePalettes;
+        QAction *copyPalette, *pastePalette, *exportPalette;
         QAction *brushSelection, *largerBrush, *smallerBrush, *connectedStrokes;
         QAction *mirrorNone, *mirrorLeftRight, *mirrorTopBottom, *mirrorFourWays;
         QAction *mirrorKaleidoscope6, *mirrorKaleidoscope8, *nextMirror;
@@ -187,6 +189,8 @@ private:
 
     // Palette commands (form1_palettes.cpp).
     void askForPalette();
+    void askToEditPalette();
+    void askToBrowsePalettes();
     void askToExportPalette();
     void copyPalette();
     void pastePaletteCommand();
@@ -196,9 +200,10 @@ private:
 
     Clock clock_;
     QString saveFolder_;
-    PaletteRandom random_; // the run's one generator, used only by the palette
-    ShownPalette palette_; // the palette on the strip
-    QString lastFolder_;   // where the file dialogs open
+    PaletteRandom random_;       // the run's one generator, used only by the palette
+    ShownPalette palette_;       // the palette on the strip
+    PaletteCatalogue catalogue_; // the numbered palettes the browser shows
+    QString lastFolder_;         // where the file dialogs open
     PictureSurface windowSurface_;
     std::optional<QPoint> strokeEnd_; // the last disc of the stroke under way
     QScrollArea *scrollArea_;         // scrolls the client area in a small window

@@ -5,6 +5,8 @@
 
 #include "main_window/form1.h"
 
+#include "main_window/palettebrowser.h"
+#include "main_window/paletteeditor.h"
 #include "main_window/statusline.h"
 #include "palette/paletteexport.h"
 #include "palette/paletteline.h"
@@ -78,6 +80,36 @@ void Form1::askForPalette()
     if (ok) {
         goToPalette(PaletteNumber(number));
     }
+}
+
+void Form1::askToEditPalette()
+{
+    // The strip follows the editor live; only OK makes a step of it.
+    PaletteRandom scratch; // the run's generator stays where it is
+    const ShownPalette before = palette_;
+    auto *editor = new PaletteEditor(before.waves, numberedPaletteWaves(before.number, scratch),
+                                     paletteTitle(before), this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    connect(editor, &PaletteEditor::wavesChanged, this,
+            [this](const PaletteWaves &waves) { drawPaletteStrip(Picture2->surface(), waves); });
+    connect(editor, &QDialog::finished, this, [this, editor, before](int result) {
+        drawPaletteStrip(Picture2->surface(), before.waves);
+        if (result == QDialog::Accepted) {
+            PaletteRandom own;
+            const PaletteWaves edited = editor->waves();
+            const bool changed = !sameStrip(edited, numberedPaletteWaves(before.number, own));
+            takePalette(QStringLiteral("Edit palette"), {before.number, edited, changed});
+        }
+    });
+    editor->open();
+}
+
+void Form1::askToBrowsePalettes()
+{
+    auto *browser = new PaletteBrowser(catalogue_, palette_.number, this);
+    browser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(browser, &PaletteBrowser::paletteChosen, this, &Form1::goToPalette);
+    browser->open();
 }
 
 void Form1::askToExportPalette()

@@ -29,6 +29,7 @@ StatusLine::StatusLine()
 QLabel *StatusLine::addField()
 {
     auto *field = new QLabel;
+    field->setContentsMargins(6, 0, 6, 0);
     addPermanentWidget(field);
     return field;
 }

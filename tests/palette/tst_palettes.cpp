@@ -115,11 +115,21 @@ void TestPalettes::theCopiedLineNamesThePaletteAndPastesBack()
     QCOMPARE(QGuiApplication::clipboard()->text(), kFirstLine);
     const QImage first = form_->Picture2->surface().Image().copy();
     form_->Command1->click();
+    const QImage second = form_->Picture2->surface().Image().copy();
     form_->commands().pastePalette->trigger();
     QCOMPARE(form_->Picture2->surface().Image(), first);
     QCOMPARE(stripTitle(), QStringLiteral("Palette 1"));
     form_->commands().undo->trigger();
     QCOMPARE(stripTitle(), QStringLiteral("Palette 2"));
+    QCOMPARE(form_->Picture2->surface().Image(), second); // the strip comes back too
+    // The last palette there is pastes too.
+    QVERIFY(form_->goToPalette(1'000'000));
+    const QImage last = form_->Picture2->surface().Image().copy();
+    form_->commands().copyPalette->trigger();
+    QVERIFY(form_->goToPalette(3));
+    QVERIFY(form_->pastePalette());
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 1000000"));
+    QCOMPARE(form_->Picture2->surface().Image(), last);
 }
 
 void TestPalettes::aHandEditedLineGivesTheStripItNames()

@@ -49,6 +49,10 @@ done
 expect 0 "^\$" 1 - --palette 5 --export-palette "$runtime/five.txt"
 grep -qx "sinepaint palette 5: red phase 3.1630014157295228 period 36.24991; green phase 4.118051459789276 period 50.367878; blue phase 5.010991430282593 period 72.11604" \
     "$runtime/five.txt" || { echo "FAIL: the exported line of palette 5 is $(cat "$runtime/five.txt")" >&2; failures=$((failures + 1)); }
+# The last palette there is, too.
+expect 0 "^\$" 1 - --palette 1000000 --export-palette "$runtime/last.txt"
+grep -q "^sinepaint palette 1000000: red phase " "$runtime/last.txt" ||
+    { echo "FAIL: --palette 1000000 exported $(cat "$runtime/last.txt")" >&2; failures=$((failures + 1)); }
 expect 0 "^\$" 1 - --export-palette "$runtime/first.gpl"
 [ "$(sed -n '1p;2p;3p;527p' "$runtime/first.gpl" | tr '\n' '|')" = "GIMP Palette|Name: sinepaint palette 1| 17 216 101|161 251 242|" ] &&
     [ "$(wc -l <"$runtime/first.gpl")" -eq 527 ] ||

@@ -4,7 +4,8 @@
 # The real program's menu bar and what goes in and out through it, in a real X window at a scale:
 # a picture opened by typing its path into the open dialog, the canvas copied to the real
 # clipboard and saved as PNG, a colour picked from the canvas with the right button, a palette
-# gone to, copied, pasted from the clipboard and exported. Usage: exchange_window_test.sh PATH_TO_SINEPAINT SCALE
+# gone to, copied, pasted from the clipboard and exported; a palette edited live and
+# browsed to. Usage: exchange_window_test.sh PATH_TO_SINEPAINT SCALE
 set -euo pipefail
 
 program=$1
@@ -75,4 +76,50 @@ awk 'NR == 1 { if ($0 != "GIMP Palette") exit 1; next }
      { if (NF != 3) exit 1; for (i = 1; i <= 3; i++) if ($i !~ /^[0-9]+$/ || $i > 255) exit 1; n++ }
      END { if (n != 525) exit 1 }' "$work/first.gpl" || fail "the exported GIMP palette is not well formed"
 [ "$(sed -n 3p "$work/first.gpl")" = " 17 216 101" ] || fail "the export does not begin with palette 1's first colour"
+# Edit palette (Ctrl+Shift+P): the red phase slider, which has the focus, moved by keys; the
+# strip changes before OK, Escape puts it back, and Enter (OK) keeps the change.
+strip_shot() { # strip_shot NAME: keeps the strip as shown
+    import -window root -crop "$(device 525)x$(device 29)+$((left + $(device 106)))+$((top + $(device $((strip_top)))))" \
+        "$work/$1.png"
+}
+strip_differs() { # strip_differs NAME: whether the strip shows other pixels than NAME
+    strip_shot now
+    [ "$(compare -metric AE "$work/$1.png" "$work/now.png" null: 2>&1)" != 0 ]
+}
+strip_shot palette1
+key ctrl+shift+p
+editor=$(window_named "Edit palette")
+xdotool windowactivate --sync "$editor"
+for _ in 1 2 3; do xdotool key Page_Up; done
+wait_for strip_differs palette1
+xdotool key Escape
+wait_for eval '! strip_differs palette1'
+xdotool windowactivate --sync "$window"
+key ctrl+shift+p
+editor=$(window_named "Edit palette")
+xdotool windowactivate --sync "$editor"
+for _ in 1 2 3; do xdotool key Page_Up; done
+wait_for strip_differs palette1
+xdotool key Return
+wait_for sh -c "! xdotool search --onlyvisible --name '^Edit palette\$'"
+strip_differs palette1 || fail "OK did not keep the edited palette"
+key ctrl+z
+wait_for eval '! strip_differs palette1'
+
+# Browse palettes (Ctrl+Shift+B): two pages down from palette 1, then a click in the middle of
+# the list takes a palette past the first page (18 strips); its copied line names it.
+key ctrl+shift+b
+browser=$(window_named "Browse palettes")
+xdotool windowactivate --sync "$browser"
+sleep 0.3
+xdotool key Next Next # the second page scrolls the first out of sight
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$browser")"
+xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+wait_for sh -c "! xdotool search --onlyvisible --name '^Browse palettes\$'"
+wait_for strip_differs palette1
+xdotool windowactivate --sync "$window"
+key ctrl+shift+c
+wait_for sh -c "xclip -selection clipboard -o | grep -qE '^sinepaint palette (19|[2-9][0-9]|1[0-9][0-9]): '"
+
 echo "exchange at scale $scale: menu bar, open, right-press pick, save as, copy, go to, copy and paste of a palette and its export all fine"
