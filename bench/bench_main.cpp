@@ -35,6 +35,9 @@ constexpr Target kTargets[] = {
     {"RedoReplacement", "MemcpyCanvas", 2.0, false},
     {"OpenPicture", "LoadPngAndMemcpy", 1.2, false},
     {"GoToPalette1000000", nullptr, 100'000.0, false},
+    {"EditorSliderStep", nullptr, 1'000.0, false},
+    {"BrowserPage", nullptr, 16'000.0, false},
+    {"BrowserFirstPageAt1000000", nullptr, 60'000.0, false},
 };
 
 // Keeps each case's median real time, in seconds, as the runs come in.

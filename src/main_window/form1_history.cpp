@@ -64,7 +64,7 @@ void Form1::showState(const StepState &state)
     Picture2->setToolTip(title + QStringLiteral("\nPress to pick the colour under the pointer."));
     Picture2->setAccessibleDescription(title);
     commands_.paletteTitle->setText(title);
-    showStatus();
+    statusLine_->showPalette(title);
 }
 
 void Form1::updateUndoCommands()

@@ -8,7 +8,7 @@
 #include <QDialog>
 
 class PaletteCatalogue;
-class QListView;
+class PaletteStripList;
 class QSpinBox;
 
 // Palette → Browse palettes…: the numbered palettes 1 to 1,000,000 as strips with their
@@ -21,18 +21,13 @@ public:
     PaletteBrowser(PaletteCatalogue &catalogue, PaletteNumber shown, QWidget *parent);
 
     // The list of strips and the field to go to a number.
-    QListView *list() const { return list_; }
+    PaletteStripList *list() const { return list_; }
     QSpinBox *numberField() const { return numberField_; }
-
-    // The strip of palette `number` as the list shows it, `height` rows high.
-    static QImage stripPicture(PaletteCatalogue &catalogue, PaletteNumber number, int height);
 
 signals:
     void paletteChosen(PaletteNumber number);
 
 private:
-    void goTo(PaletteNumber number);
-
-    QListView *list_;
+    PaletteStripList *list_;
     QSpinBox *numberField_;
 };

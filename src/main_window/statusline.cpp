@@ -36,6 +36,10 @@ QLabel *StatusLine::addField()
 
 void StatusLine::showColour(ColorValue colour)
 {
+    if (shownColour_ == colour) {
+        return;
+    }
+    shownColour_ = colour;
     const QColor shown = toQColor(colour);
     QPixmap square(kSwatchSide, kSwatchSide);
     square.fill(shown);

@@ -8,6 +8,8 @@
 
 #include <QStatusBar>
 
+#include <optional>
+
 class QLabel;
 
 // The status bar below the client area. On its right, at all times: the painting colour as a
@@ -44,4 +46,5 @@ private:
     QLabel *radius_;
     QLabel *modes_;
     QLabel *palette_;
+    std::optional<ColorValue> shownColour_;
 };

@@ -4,6 +4,7 @@
 #include "main_window/form1.h"
 #include "main_window/palettebrowser.h"
 #include "main_window/paletteeditor.h"
+#include "main_window/palettestriplist.h"
 #include "palette/palettecatalogue.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"
@@ -12,8 +13,8 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
-#include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -161,7 +162,7 @@ void TestPaletteDialogs::theBrowserShowsTheStripsGoToShows()
 {
     static PaletteCatalogue catalogue; // one for all rows, as the window keeps one
     QFETCH(int, number);
-    const QImage listed = PaletteBrowser::stripPicture(catalogue, PaletteNumber(number), 3);
+    const QImage listed = PaletteStripList::stripPicture(catalogue, PaletteNumber(number), 3);
     QVERIFY(form_->goToPalette(PaletteNumber(number)));
     const QImage &strip = form_->Picture2->surface().Image();
     QCOMPARE(listed.size(), QSize(525, 3));
@@ -174,10 +175,10 @@ void TestPaletteDialogs::theBrowserStartsAtTheStripAndTakesOnePalette()
     form_->commands().browsePalettes->trigger();
     auto *browser = form_->findChild<PaletteBrowser *>();
     QVERIFY(browser);
-    QCOMPARE(browser->list()->currentIndex().row(), 16);
-    QCOMPARE(browser->list()->model()->rowCount(), 1'000'000);
+    QCOMPARE(browser->list()->current(), PaletteNumber(17));
+    QCOMPARE(browser->list()->firstShown(), PaletteNumber(17));
     browser->numberField()->setValue(500);
-    QCOMPARE(browser->list()->currentIndex().row(), 499);
+    QCOMPARE(browser->list()->current(), PaletteNumber(500));
     QTest::keyClick(browser->list(), Qt::Key_Down);
     QTest::keyClick(browser->list(), Qt::Key_Return);
     QCOMPARE(stripTitle(), QStringLiteral("Palette 501"));
@@ -191,7 +192,9 @@ void TestPaletteDialogs::escapeInTheBrowserTakesNothing()
     form_->commands().browsePalettes->trigger();
     auto *browser = form_->findChild<PaletteBrowser *>();
     QTest::keyClick(browser->list(), Qt::Key_End);
-    QCOMPARE(browser->list()->currentIndex().row(), 999'999);
+    QCOMPARE(browser->list()->current(), PaletteNumber(1'000'000));
+    QTest::keyClick(browser->list(), Qt::Key_PageUp);
+    QCOMPARE(browser->list()->current(), PaletteNumber(1'000'000 - 18));
     QTest::keyClick(browser->list(), Qt::Key_Escape);
     QVERIFY(!browser->isVisible());
     QCOMPARE(stripTitle(), QStringLiteral("Palette 1"));

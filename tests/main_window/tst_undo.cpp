@@ -141,6 +141,7 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
                                                     "Ca&ncel change color"};
     QTest::newRow("Palette") << "&Palette" << QStringList{"Palette 1",       "-",
                                                           "Change &palette", "&Go to palette…",
+                                                          "&Edit palette…",  "&Browse palettes…",
                                                           "&Copy palette",   "Pa&ste palette",
                                                           "&Export palette…"};
     QTest::newRow("Brush") << "&Brush" << QStringList{"&Brush selection",   "&Larger brush",
@@ -229,6 +230,8 @@ void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey_data()
     row("change color", "&Edit", "Change &color", "change color", "Ctrl+R", true);
     row("change palette", "&Palette", "Change &palette", "change palette", "Ctrl+G", true);
     row("go to palette", "&Palette", "&Go to palette…", "", "Ctrl+Shift+G", false);
+    row("edit palette", "&Palette", "&Edit palette…", "", "Ctrl+Shift+P", false);
+    row("browse palettes", "&Palette", "&Browse palettes…", "", "Ctrl+Shift+B", false);
     row("copy palette", "&Palette", "&Copy palette", "", "Ctrl+Shift+C", true);
     row("paste palette", "&Palette", "Pa&ste palette", "", "Ctrl+Shift+V", true);
     row("export palette", "&Palette", "&Export palette…", "", "Ctrl+E", false);

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The palette dialogs: a live redraw of the strip while a slider moves, and pages of the
+// palette browser.
+#include "benchcases.h"
+#include "main_window/form1.h"
+#include "main_window/palettebrowser.h"
+#include "main_window/paletteeditor.h"
+#include "palette/palettecatalogue.h"
+
+#include "main_window/palettestriplist.h"
+#include <QAction>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// One slider step in Edit palette…: the new waves, the window's strip drawn again and its
+// repaint requested.
+void EditorSliderStep(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    Form1 form(&localNow, folder.path());
+    form.commands().editPalette->trigger();
+    auto *editor = form.findChild<PaletteEditor *>();
+    int step = 0;
+    measure(state, [&] { editor->phaseSlider(0)->setValue(1000 + (step++ & 1)); });
+}
+BENCHMARK(EditorSliderStep)->UseRealTime();
+
+// A page of the browser, once it is up: the view scrolled on by a page and every strip on it
+// painted.
+void BrowserPage(benchmark::State &state)
+{
+    PaletteCatalogue catalogue;
+    PaletteBrowser browser(catalogue, 500'000, nullptr);
+    browser.show();
+    int page = 0;
+    measure(state, [&] {
+        browser.list()->setCurrent(PaletteNumber(500'000 + 18 * (page++ % 40)), true);
+        benchmark::DoNotOptimize(browser.list()->viewport()->grab());
+    });
+}
+BENCHMARK(BrowserPage)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The browser's first page at palette 1,000,000: the dialog made, the generator gone to its
+// draws from the start, and the page painted.
+void BrowserFirstPageAt1000000(benchmark::State &state)
+{
+    measure(state, [&] {
+        PaletteCatalogue catalogue;
+        PaletteBrowser browser(catalogue, 1'000'000, nullptr);
+        browser.show();
+        benchmark::DoNotOptimize(browser.list()->viewport()->grab());
+    });
+}
+BENCHMARK(BrowserFirstPageAt1000000)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
