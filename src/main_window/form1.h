@@ -83,6 +83,7 @@ public:
     // out are in form1_pictures.cpp, palettes in form1_palettes.cpp.
     bool openPicture(const QString &path);
     bool takePicture(const QImage &picture, const QString &source);
+    bool takeEncodedPicture(const QByteArray &bytes, const QString &source);
     bool pastePicture();
     bool savePictureAs(const QString &typedPath, PictureFormat chosen);
     bool goToPalette(PaletteNumber number);

@@ -30,6 +30,19 @@ QString firstLocalFile(const QMimeData &data)
     return {};
 }
 
+// Encoded picture data among what was copied or dropped (image/png, image/jpeg, ...): read
+// through the same checks as a file. Only a picture that another part of this program handed
+// over decoded has none.
+QByteArray encodedPicture(const QMimeData &data)
+{
+    for (const QString &format : data.formats()) {
+        if (format.startsWith(QLatin1String("image/"))) {
+            return data.data(format);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 bool Form1::openPicture(const QString &path)
@@ -68,9 +81,24 @@ bool Form1::takePicture(const QImage &picture, const QString &source)
     return true;
 }
 
+bool Form1::takeEncodedPicture(const QByteArray &bytes, const QString &source)
+{
+    const PictureRead read = readPictureBytes(bytes);
+    if (!read.error.isEmpty()) {
+        reportFailure(QStringLiteral("Picture not opened"),
+                      QStringLiteral("The picture from %1 could not be taken.\n\n%2")
+                          .arg(source, read.error));
+        return false;
+    }
+    return takePicture(read.picture, source);
+}
+
 bool Form1::pastePicture()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (const QByteArray bytes = data ? encodedPicture(*data) : QByteArray(); !bytes.isEmpty()) {
+        return takeEncodedPicture(bytes, QStringLiteral("the clipboard"));
+    }
     if (data && data->hasImage()) {
         return takePicture(qvariant_cast<QImage>(data->imageData()),
                            QStringLiteral("the clipboard"));
@@ -145,7 +173,7 @@ void Form1::pasteCanvas()
 void Form1::dragEnterEvent(QDragEnterEvent *event)
 {
     const QMimeData *data = event->mimeData();
-    if (data->hasImage() || !firstLocalFile(*data).isEmpty()) {
+    if (data->hasImage() || !encodedPicture(*data).isEmpty() || !firstLocalFile(*data).isEmpty()) {
         event->acceptProposedAction();
     }
 }
@@ -153,7 +181,9 @@ void Form1::dragEnterEvent(QDragEnterEvent *event)
 void Form1::dropEvent(QDropEvent *event)
 {
     const QMimeData *data = event->mimeData();
-    if (data->hasImage()) {
+    if (const QByteArray bytes = encodedPicture(*data); !bytes.isEmpty()) {
+        takeEncodedPicture(bytes, QStringLiteral("the drop"));
+    } else if (data->hasImage()) {
         takePicture(qvariant_cast<QImage>(data->imageData()), QStringLiteral("the drop"));
     } else if (const QString path = firstLocalFile(*data); !path.isEmpty()) {
         openPicture(path);

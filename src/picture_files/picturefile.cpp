@@ -4,6 +4,7 @@
 #include "picture_files/picturefile.h"
 
 #include "picture_files/atomicfile.h"
+#include "picture_files/completeness.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,6 +15,12 @@
 #include <QPainter>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,38 +50,87 @@ QString tooLarge(QSize size)
         .arg(kLargestPicturePixels >> 20);
 }
 
-// Whether a JPEG file has its end: Qt's reader fills in what a cut-off file lacks. The end
-// marker (FF D9) must follow the start of the last scan (FF DA), if that lies in the file's
-// last part; within a scan the bytes FF D9 and FF DA cannot stand.
-bool jpegIsComplete(QFile &file)
-{
-    constexpr qint64 kTail = 64 * 1024;
-    if (!file.seek(std::max<qint64>(0, file.size() - kTail))) {
-        return false;
-    }
-    const QByteArray tail = file.read(kTail);
-    const qsizetype end = tail.lastIndexOf("\xff\xd9");
-    return end >= 0 && tail.lastIndexOf("\xff\xda") < end;
-}
-
 bool fitsInMemory(QSize size)
 {
     return qint64(size.width()) * size.height() <= kLargestPicturePixels;
+}
+
+// What a path names when it is no regular file, as the start of a sentence; empty for a
+// regular file.
+QString whatItIs(mode_t mode)
+{
+    if (S_ISREG(mode)) {
+        return {};
+    }
+    if (S_ISDIR(mode)) {
+        return QStringLiteral("It is a folder");
+    }
+    if (S_ISFIFO(mode)) {
+        return QStringLiteral("It is a named pipe");
+    }
+    if (S_ISSOCK(mode)) {
+        return QStringLiteral("It is a socket");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return QStringLiteral("It is a device");
+    }
+    return QStringLiteral("It is not a regular file");
 }
 
 } // namespace
 
 PictureRead readPicture(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, file.errorString()};
+    // Opened without waiting, so a named pipe that nobody writes to cannot hold the program;
+    // then only a regular file is read.
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        const int error = errno;
+        if (error == ENOENT) {
+            return {{}, QStringLiteral("The file does not exist.")};
+        }
+        return {{},
+                QStringLiteral("It cannot be opened: %1.")
+                    .arg(QString::fromLocal8Bit(std::strerror(error)).toLower())};
     }
-    if (file.size() == 0) {
+    QFile file;
+    file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0) {
+        return {{}, QStringLiteral("It cannot be read.")};
+    }
+    if (const QString kind = whatItIs(status.st_mode); !kind.isEmpty()) {
+        return {{}, kind + QStringLiteral(", not a picture file.")};
+    }
+    if (status.st_size == 0) {
         return {{}, QStringLiteral("The file is empty.")};
     }
-    // Read from the open file, so the content decides the format, never the name.
-    QImageReader reader(&file);
+    if (status.st_size > kLargestPictureFileBytes) {
+        return {{},
+                QStringLiteral("The file is %1 MiB; picture files of up to %2 MiB can be opened.")
+                    .arg(status.st_size >> 20)
+                    .arg(kLargestPictureFileBytes >> 20)};
+    }
+    const QByteArray bytes = file.read(status.st_size);
+    if (bytes.size() != status.st_size) {
+        return {{}, QStringLiteral("It could not be read to its end.")};
+    }
+    return readPictureBytes(bytes);
+}
+
+PictureRead readPictureBytes(const QByteArray &bytes)
+{
+    if (bytes.isEmpty()) {
+        return {{}, QStringLiteral("It holds no data.")};
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // The content decides the format, never a name.
+    QImageReader reader(&buffer);
+    // Every picture within the pixel limit fits, at up to eight bytes a pixel.
+    reader.setAllocationLimit(int(kLargestPicturePixels * 8 >> 20));
     if (!reader.canRead()) {
         return {{}, QStringLiteral("It is not a picture in a format this program can read.")};
     }
@@ -83,14 +139,12 @@ PictureRead readPicture(const QString &path)
     if (size.isValid() && !fitsInMemory(size)) {
         return {{}, tooLarge(size)};
     }
+    if (const QString missing = missingPart(bytes, format); !missing.isEmpty()) {
+        return {{}, QStringLiteral("The picture is incomplete: %1.").arg(missing)};
+    }
     QImage picture;
     if (!reader.read(&picture)) {
-        return {
-            {},
-            QStringLiteral("The picture is damaged or incomplete (%1).").arg(reader.errorString())};
-    }
-    if (format == "jpeg" && !jpegIsComplete(file)) {
-        return {{}, QStringLiteral("The picture is damaged or incomplete (its end is missing).")};
+        return {{}, QStringLiteral("The picture is damaged and cannot be read.")};
     }
     return checkPicture(picture);
 }

@@ -15,6 +15,8 @@
 
 // The most pixels a picture from outside may have: 64 million, 256 MiB at four bytes a pixel.
 inline constexpr qint64 kLargestPicturePixels = qint64(64) << 20;
+// The largest picture file read: 1 GiB, more than an uncompressed picture of that many pixels.
+inline constexpr qint64 kLargestPictureFileBytes = qint64(1) << 30;
 
 // A picture read from outside, or the reason it could not be read, in words for the user.
 struct PictureRead {
@@ -23,9 +25,14 @@ struct PictureRead {
 };
 
 // Reads the picture file at `path` in any format this Qt reads, whatever its name's ending
-// says (the program's own .jpg files hold bitmaps). Never reads more than
-// kLargestPicturePixels pixels.
+// says (the program's own .jpg files hold bitmaps). Only a regular file is read, and nothing
+// waits on a named pipe or a device. Never reads more than kLargestPicturePixels pixels.
 PictureRead readPicture(const QString &path);
+
+// Reads an encoded picture (a file's bytes, or image data from the clipboard or a drop). A
+// picture is decoded only once it holds everything its headers promise, so no pixel it does
+// not define can come in.
+PictureRead readPictureBytes(const QByteArray &bytes);
 
 // Checks a picture that came decoded (from the clipboard or a drop).
 PictureRead checkPicture(const QImage &picture);

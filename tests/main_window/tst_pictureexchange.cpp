@@ -8,6 +8,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 // Pictures that come into the window and go out of it: open, drop, paste, copy, save as, and a
 // colour picked from the canvas.
@@ -91,62 +94,109 @@ void TestPictureExchange::anOpenedPictureIsOneUndoableStepUnderANewName()
 void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("via"); // a file, a named pipe, a folder, or the clipboard
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("reason");
     QImage picture(525, 437, QImage::Format_RGB32);
     picture.fill(qRgb(10, 20, 30));
-    QByteArray png, jpeg;
-    QBuffer pngBuffer(&png), jpegBuffer(&jpeg);
-    pngBuffer.open(QIODevice::WriteOnly);
-    jpegBuffer.open(QIODevice::WriteOnly);
-    picture.save(&pngBuffer, "PNG");
-    picture.save(&jpegBuffer, "JPEG");
+    auto encoded = [](const QImage &image, const char *format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format);
+        return bytes;
+    };
+    const QByteArray png = encoded(picture, "PNG"), jpeg = encoded(picture, "JPEG");
+    const QByteArray bmp = encoded(picture, "BMP");
+    const QByteArray bmp1 = encoded(picture.convertToFormat(QImage::Format_Mono), "BMP");
+    const QByteArray xbm = encoded(picture.convertToFormat(QImage::Format_Mono), "XBM");
+    // A GIF of 2 x 2 pixels, its last two bytes the end of its data and the trailer.
+    const QByteArray gif = QByteArray::fromHex("4749463839610200020080000000000000ffffff2c00000000"
+                                               "020002000002028444003b");
+    // A JPEG's headers up to its scan, and the end marker.
+    const QByteArray headersOnly = jpeg.left(jpeg.indexOf("\xff\xda")) + "\xff\xd9";
+    // A BMP of 2 x 2 pixels whose pixel data would start past the end of the file.
+    QByteArray pastTheEnd = encoded(QImage(2, 2, QImage::Format_RGB32), "BMP");
+    pastTheEnd[10] = char(0x40);
     // A PNG whose header claims 100000 x 100000 pixels, its checksums right, with a little
     // image data and its end.
     const QByteArray huge = QByteArray::fromHex(
         "89504e470d0a1a0a0000000d49484452000186a0000186a0080200000027309c9f0000000b4944415478"
         "9c63604005000010000139bd8f650000000049454e44ae426082");
-    QTest::newRow("empty") << "empty.png" << QByteArray() << "The file is empty.";
-    QTest::newRow("text named .png")
-        << "notes.png" << QByteArray("shopping: milk, bread\n") << "not a picture";
-    QTest::newRow("truncated PNG") << "cut.png" << png.left(png.size() / 2) << "damaged";
-    QTest::newRow("truncated JPEG") << "cut.jpg" << jpeg.left(jpeg.size() / 2) << "damaged";
+    const QString incomplete = QStringLiteral("The picture is incomplete: its end is missing.");
+    const QString shortData =
+        QStringLiteral("The picture is incomplete: its pixel data ends before the picture does.");
+    const QString notAPicture =
+        QStringLiteral("It is not a picture in a format this program can read.");
+    auto row = [](const char *name, const char *via, const QByteArray &content,
+                  const QString &reason) {
+        QTest::newRow(name) << QString::fromLatin1(name) << via << content << reason;
+    };
+    row("empty.png", "file", {}, "The file is empty.");
+    row("notes.png", "file", "shopping: milk, bread\n", notAPicture);
+    row("cut.png", "file", png.left(png.size() / 2), incomplete);
+    row("cut.jpg", "file", jpeg.left(jpeg.size() / 2), incomplete);
+    row("cut.bmp", "file", bmp.left(bmp.size() / 2), shortData);
+    row("cut-1-bit.bmp", "file", bmp1.left(bmp1.size() / 2), shortData);
+    row("past-the-end.bmp", "file", pastTheEnd, shortData);
+    row("cut.gif", "file", gif.left(gif.size() / 2), incomplete);
+    row("cut-before-trailer.gif", "file", gif.chopped(1), incomplete);
+    row("cut.xbm", "file", xbm.left(xbm.size() / 2), incomplete);
+    row("headers.jpg", "file", headersOnly, "The picture is incomplete: it holds no picture data.");
+    row("the clipboard", "clipboard", jpeg.left(jpeg.size() / 2), incomplete);
+    row("pipe.png", "fifo", {}, "It is a named pipe, not a picture file.");
+    row("folder.png", "folder", {}, "It is a folder, not a picture file.");
     QByteArray noise(4096, '\0');
     for (int i = 0; i < noise.size(); ++i) {
         noise[i] = char((i * 7919 + 13) % 251);
     }
-    QTest::newRow("random bytes") << "noise.bmp" << noise << "not a picture";
-    QTest::newRow("100000 x 100000 header") << "huge.png" << huge << "100000 × 100000 pixels";
+    row("noise.bmp", "file", noise, notAPicture);
+    row("huge.png", "file", huge,
+        "The picture is 100000 × 100000 pixels; pictures of up to 64 million pixels can be "
+        "opened.");
     // The largest size opened, 64 Mi pixels, is let through to the reading (which then finds
-    // the data missing); one row more is refused for its size.
-    QTest::newRow("8192 x 8192 header: not too large, incomplete")
-        << "largest.png"
-        << QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200002000000020000802000000fdc85d0e"
-                               "0000000b49444154789c63604005000010000139bd8f650000000049454e44ae"
-                               "426082")
-        << "damaged or incomplete";
-    QTest::newRow("8192 x 8193 header: too large")
-        << "larger.png"
-        << QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000200000002001080200000036948eab"
-                               "0000000b49444154789c63604005000010000139bd8f650000000049454e44ae"
-                               "426082")
-        << "8192 × 8193 pixels";
+    // the data damaged); one row more is refused for its size.
+    row("largest.png", "file",
+        QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200002000000020000802000000fdc85d0e"
+                            "0000000b49444154789c63604005000010000139bd8f650000000049454e44ae"
+                            "426082"),
+        "The picture is damaged and cannot be read.");
+    row("larger.png", "file",
+        QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000200000002001080200000036948eab"
+                            "0000000b49444154789c63604005000010000139bd8f650000000049454e44ae"
+                            "426082"),
+        "The picture is 8192 × 8193 pixels; pictures of up to 64 million pixels can be opened.");
 }
 
 void TestPictureExchange::aFileThatCannotBeReadChangesNothing()
 {
     QFETCH(QString, name);
+    QFETCH(QString, via);
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
-    const QString path = write(name, content);
-    QVERIFY(!path.isEmpty());
+    const QString path = via == "file" ? write(name, content) : folder_->filePath(name);
+    if (via == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (via == "folder") {
+        QVERIFY(QDir().mkdir(path));
+    }
     const QImage canvas = form_->Picture1->surface().Image().copy();
     const qsizetype historyBytes = form_->history().bytes();
 
-    QVERIFY(!form_->openPicture(path));
+    QElapsedTimer clock;
+    clock.start();
+    if (via == "clipboard") {
+        auto *data = new QMimeData;
+        data->setData("image/jpeg", content);
+        QGuiApplication::clipboard()->setMimeData(data);
+        QVERIFY(!form_->pastePicture());
+    } else {
+        QVERIFY(!form_->openPicture(path));
+    }
+    QVERIFY(clock.elapsed() < 5000); // nothing waits on a pipe
     QVERIFY(message());
     QVERIFY2(message()->text().contains(name), qPrintable(message()->text()));
-    QVERIFY2(message()->text().contains(reason), qPrintable(message()->text()));
+    QVERIFY2(message()->text().endsWith("\n\n" + reason), qPrintable(message()->text()));
     QCOMPARE(form_->Picture1->surface().Image(), canvas);
     QCOMPARE(form_->imeslike, QStringLiteral("T20270305210407"));
     QCOMPARE(form_->history().bytes(), historyBytes);

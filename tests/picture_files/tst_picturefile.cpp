@@ -5,6 +5,7 @@
 #include "picture_files/picturefile.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +35,7 @@ private slots:
     void savedPicturesReopenPixelForPixel_data();
     void savedPicturesReopenPixelForPixel();
     void aJpegOpens();
+    void aPictureOfThirtySixMillionSixteenBitPixelsOpens();
     void otherSizesAreFittedAndCentred_data();
     void otherSizesAreFittedAndCentred();
     void transparentPartsShowTheBackground();
@@ -77,6 +79,25 @@ void TestPictureFile::aJpegOpens()
     QCOMPARE(read.picture.size(), QSize(525, 437));
     // Quality 95 keeps a large flat area at its colour within a step or two.
     QVERIFY(qAbs(qRed(read.picture.pixel(400, 300)) - 240) <= 2);
+}
+
+void TestPictureFile::aPictureOfThirtySixMillionSixteenBitPixelsOpens()
+{
+    // 288 MB decoded: more than Qt lets a reader allocate unless told, within the 64 million
+    // pixels promised.
+    QImage picture(6000, 6000, QImage::Format_RGBA64);
+    picture.fill(QColor(10, 20, 30));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setQuality(0); // the smallest file
+    QVERIFY(writer.write(picture));
+    picture = QImage();
+    const PictureRead read = readPictureBytes(bytes);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.picture.size(), QSize(6000, 6000));
+    QCOMPARE(read.picture.pixel(5999, 5999), qRgb(10, 20, 30));
 }
 
 void TestPictureFile::otherSizesAreFittedAndCentred_data()
