@@ -38,5 +38,10 @@ int main(int argc, char *argv[])
     }
     quitOnTerminationRequest();
     Form1 window(&localNow, Form1::defaultFolderForPictures(), startPalette(arguments));
+    // A picture named on the command line comes in as File → Open… would bring it; one that
+    // cannot be read is reported in the window.
+    if (const QString picture = startPicture(QApplication::arguments()); !picture.isEmpty()) {
+        window.openPicture(picture);
+    }
     return application->exec();
 }

@@ -38,6 +38,9 @@ struct Parser : QCommandLineParser {
                                   "the format: .gpl (GIMP palette), .png (a picture one pixel "
                                   "high) or .txt (the palette's line)."),
                    QStringLiteral("FILE")});
+        addPositionalArgument(QStringLiteral("picture"),
+                              QStringLiteral("A picture to open, as File → Open… would."),
+                              QStringLiteral("[picture]"));
     }
 };
 
@@ -49,10 +52,11 @@ CommandLineOutcome fault(const QString &text)
 // The --palette value as a number in range, or nothing.
 std::optional<PaletteNumber> paletteValue(const QString &text)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,7}$"));
-    const uint number = text.toUInt();
-    if (!digits.match(text).hasMatch() || number < kFirstPaletteNumber ||
-        number > kLastPaletteNumber) {
+    // Leading zeros count for nothing, however many there are.
+    static const QRegularExpression digits(QStringLiteral("^0*([0-9]{1,7})$"));
+    const QRegularExpressionMatch match = digits.match(text);
+    const uint number = match.captured(1).toUInt();
+    if (!match.hasMatch() || number < kFirstPaletteNumber || number > kLastPaletteNumber) {
         return std::nullopt;
     }
     return PaletteNumber(number);
@@ -101,7 +105,7 @@ std::optional<CommandLineOutcome> answerWithoutDisplay(const QStringList &argume
         return fault(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return fault(QStringLiteral("unexpected argument '%1': the program takes none")
+        return fault(QStringLiteral("unexpected argument '%1': an export opens no picture")
                          .arg(parser.positionalArguments().first()));
     }
     PaletteRandom random;
@@ -120,11 +124,18 @@ std::optional<CommandLineOutcome> unexpectedArguments(const QStringList &argumen
     if (!parser.parse(arguments)) {
         return fault(parser.errorText());
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fault(QStringLiteral("unexpected argument '%1': the program takes none")
-                         .arg(parser.positionalArguments().first()));
+    if (parser.positionalArguments().size() > 1) {
+        return fault(QStringLiteral("unexpected argument '%1': the program opens one picture")
+                         .arg(parser.positionalArguments().at(1)));
     }
     return std::nullopt;
+}
+
+QString startPicture(const QStringList &arguments)
+{
+    Parser parser;
+    parser.parse(arguments);
+    return parser.positionalArguments().value(0);
 }
 
 PaletteNumber startPalette(const QStringList &arguments)

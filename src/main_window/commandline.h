@@ -20,7 +20,11 @@ struct CommandLineOutcome {
 // Before the application object: help or version when asked for, a fault in --palette, or an
 // export of the palette (the answer says how it went); else nothing.
 std::optional<CommandLineOutcome> answerWithoutDisplay(const QStringList &arguments);
-// After it, on what Qt left: a fault for an unknown option or any argument, else nothing.
+// After it, on what Qt left: a fault for an unknown option or more than one picture, else
+// nothing.
 std::optional<CommandLineOutcome> unexpectedArguments(const QStringList &arguments);
+// The picture to open at the start, named after the options; empty when there is none. Only on
+// what Qt left.
+QString startPicture(const QStringList &arguments);
 // The palette to start with: --palette N, else the first. The arguments are known to be sound.
 PaletteNumber startPalette(const QStringList &arguments);

@@ -46,6 +46,17 @@ QString paletteLine(const ShownPalette &palette)
     return QStringLiteral("sinepaint palette %1: %2").arg(palette.number).arg(channels.join("; "));
 }
 
+namespace {
+
+// A word of the line as a message quotes it: cut to 40 characters, with "…" where it goes on.
+QString quoted(const QString &word)
+{
+    constexpr qsizetype kLongest = 40;
+    return word.size() > kLongest ? word.left(kLongest) + QStringLiteral("…") : word;
+}
+
+} // namespace
+
 PaletteLineRead readPaletteLine(const QString &text)
 {
     static const QRegularExpression line(QStringLiteral("^\\s*sinepaint palette (\\S+):\\s*"
@@ -63,7 +74,7 @@ PaletteLineRead readPaletteLine(const QString &text)
     if (!number || *number < kFirstPaletteNumber || *number > kLastPaletteNumber) {
         return {{},
                 QStringLiteral("The palette number %1 is not a whole number from %2 to %3.")
-                    .arg(match.captured(1))
+                    .arg(quoted(match.captured(1)))
                     .arg(kFirstPaletteNumber)
                     .arg(kLastPaletteNumber)};
     }
@@ -76,14 +87,20 @@ PaletteLineRead readPaletteLine(const QString &text)
         const QString name = QLatin1String(kChannelNames[channel]);
         if (!phase || !std::isfinite(*phase)) {
             return {{},
-                    QStringLiteral("The %1 phase %2 is not a finite number.").arg(name, phaseText)};
+                    QStringLiteral("The %1 phase %2 is not a finite number.")
+                        .arg(name, quoted(phaseText))};
+        }
+        if (!period || !std::isfinite(*period)) {
+            return {{},
+                    QStringLiteral("The %1 period %2 is not a finite number.")
+                        .arg(name, quoted(periodText))};
         }
         // The last column divided by the period must stay a finite number too.
-        if (!period || !std::isfinite(*period) || *period == 0.0f ||
-            !std::isfinite(float(kPaletteColumns - 1) / *period)) {
+        if (*period == 0.0f || !std::isfinite(float(kPaletteColumns - 1) / *period)) {
             return {{},
-                    QStringLiteral("The %1 period %2 is not a finite number away from zero.")
-                        .arg(name, periodText)};
+                    QStringLiteral("The %1 period %2 is too near zero: the strip would have "
+                                   "no colours.")
+                        .arg(name, quoted(periodText))};
         }
         palette.waves[std::size_t(channel)] = ChannelWave{0.0f, *phase, *period};
     }

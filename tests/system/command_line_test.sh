@@ -39,9 +39,12 @@ expect 0 "^Usage: sinepaint \[options\]" any - --help
 expect 0 "--version +Displays version information" any - -h
 expect 1 "^sinepaint: no display could be opened" 1 -
 expect 1 "^sinepaint: Unknown option 'bogus'" 1 offscreen --bogus
-expect 1 "^sinepaint: unexpected argument 'picture.jpg'" 1 offscreen picture.jpg
+expect 1 "^sinepaint: unexpected argument 'second.jpg': the program opens one picture" 1 offscreen \
+    first.jpg second.jpg
+expect 1 "^sinepaint: unexpected argument 'picture.jpg': an export opens no picture" 1 - \
+    --export-palette "$runtime/x.txt" picture.jpg
 expect 0 "--palette <N> +Start with palette N \(1 to 1000000\)" any - --help-all
-for bad in 0 1000001 x 5.5 -3 ""; do
+for bad in 0 1000001 00000000 x 5.5 -3 ""; do
     expect 1 "^sinepaint: --palette takes a whole number from 1 to 1000000, not '$bad'\$" 1 - \
         --palette "$bad"
 done
@@ -49,6 +52,10 @@ done
 expect 0 "^\$" 1 - --palette 5 --export-palette "$runtime/five.txt"
 grep -qx "sinepaint palette 5: red phase 3.1630014157295228 period 36.24991; green phase 4.118051459789276 period 50.367878; blue phase 5.010991430282593 period 72.11604" \
     "$runtime/five.txt" || { echo "FAIL: the exported line of palette 5 is $(cat "$runtime/five.txt")" >&2; failures=$((failures + 1)); }
+# Leading zeros count for nothing, however many.
+expect 0 "^\$" 1 - --palette 00000005 --export-palette "$runtime/five-again.txt"
+cmp -s "$runtime/five.txt" "$runtime/five-again.txt" ||
+    { echo "FAIL: --palette 00000005 is not palette 5" >&2; failures=$((failures + 1)); }
 # The last palette there is, too.
 expect 0 "^\$" 1 - --palette 1000000 --export-palette "$runtime/last.txt"
 grep -q "^sinepaint palette 1000000: red phase " "$runtime/last.txt" ||

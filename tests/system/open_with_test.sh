@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The sinepaint developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Opening with sinepaint, as a file manager does: `sinepaint FILE` starts with that picture on
+# the canvas; a file that is no picture opens the window with the message, and the program
+# goes on. Usage: open_with_test.sh PATH_TO_SINEPAINT
+set -euo pipefail
+
+program=$1
+source "$(dirname "$0")/scaled_session.sh"
+pictures=$(mktemp -d)
+trap 'rm -rf "$pictures"; end_x_session' EXIT
+convert -size 525x437 "xc:rgb(200,30,60)" "$pictures/red.png"
+printf 'not a picture at all\n' >"$pictures/notes.png"
+
+start_program_at_scale "$program" 1 "$pictures/red.png"
+expect_pixel $((106 + 10)) $((canvas_top + 10)) "200,30,60" "the picture named on the command line is not on the canvas"
+key ctrl+q
+sleep 0.5
+
+HOME="$work/home" QT_QPA_PLATFORM=xcb "$program" --palette 3 "$pictures/notes.png" >"$work/bad.log" 2>&1 &
+session_pids+=($!)
+window_named "Picture not opened" >/dev/null
+window_named form1 >/dev/null
+echo "open with: a picture named on the command line comes in; a bad one is reported in the window"
