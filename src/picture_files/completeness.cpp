@@ -8,8 +8,17 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 
 namespace {
+
+// a * b for counts that are not negative, held at the largest count where it would overflow:
+// no file holds that many bytes.
+qint64 product(qint64 a, qint64 b)
+{
+    constexpr qint64 kMost = std::numeric_limits<qint64>::max();
+    return a != 0 && b > kMost / a ? kMost : a * b;
+}
 
 const QString kEndMissing = QStringLiteral("its end is missing");
 const QString kDataMissing = QStringLiteral("its pixel data ends before the picture does");
@@ -126,7 +135,7 @@ QString bmpMissing(const QByteArray &bytes)
         return {}; // JPEG or PNG inside: their own reader checks them
     }
     const qint64 rowBytes = (std::abs(width) * bits + 31) / 32 * 4;
-    return at.has(offset, rowBytes * std::abs(height)) ? QString() : kDataMissing;
+    return at.has(offset, product(rowBytes, std::abs(height))) ? QString() : kDataMissing;
 }
 
 // ICO and CUR: every picture the directory lists lies within the file.
@@ -173,7 +182,9 @@ QString tiffMissing(const QByteArray &bytes)
             const quint32 type = u16(entry + 2), count = std::min<quint32>(u32(entry + 4), 1 << 20);
             const qint64 width = type == 3 ? 2 : 4;
             const qint64 place = width * count <= 4 ? entry + 8 : u32(entry + 8);
-            for (quint32 k = 0; k < count && at.has(place + width * k, width); ++k) {
+            // At most a million values in all, however many entries repeat the tag.
+            for (quint32 k = 0;
+                 k < count && found.size() < (1 << 20) && at.has(place + width * k, width); ++k) {
                 found.append(type == 3 ? u16(place + width * k) : u32(place + width * k));
             }
         }
@@ -199,7 +210,7 @@ QString tgaMissing(const QByteArray &bytes)
     const qint64 pixels = qint64(at.little16(12)) * at.little16(14);
     qint64 place = 18 + at.byte(0) + qint64(at.little16(5)) * ((at.byte(7) + 7) / 8);
     if (type == 1 || type == 2 || type == 3) {
-        return at.has(place, pixels * pixelBytes) ? QString() : kDataMissing;
+        return at.has(place, product(pixels, pixelBytes)) ? QString() : kDataMissing;
     }
     for (qint64 done = 0; done < pixels;) {
         if (!at.has(place, 1)) {
@@ -230,7 +241,7 @@ QString wbmpMissing(const QByteArray &bytes)
         return value;
     };
     const qint64 width = number(), height = number();
-    return at.has(place, (width + 7) / 8 * height) ? QString() : kDataMissing;
+    return at.has(place, product((width + 7) / 8, height)) ? QString() : kDataMissing;
 }
 
 } // namespace

@@ -108,15 +108,17 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
     };
     const QByteArray png = encoded(picture, "PNG"), jpeg = encoded(picture, "JPEG");
     const QByteArray bmp = encoded(picture, "BMP");
-    const QByteArray bmp1 = encoded(picture.convertToFormat(QImage::Format_Mono), "BMP");
-    const QByteArray xbm = encoded(picture.convertToFormat(QImage::Format_Mono), "XBM");
+    QImage mono(525, 437, QImage::Format_Mono);
+    mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    mono.fill(1); // every byte written, the padding of each row too
+    const QByteArray bmp1 = encoded(mono, "BMP"), xbm = encoded(mono, "XBM");
     // A GIF of 2 x 2 pixels, its last two bytes the end of its data and the trailer.
     const QByteArray gif = QByteArray::fromHex("4749463839610200020080000000000000ffffff2c00000000"
                                                "020002000002028444003b");
     // A JPEG's headers up to its scan, and the end marker.
     const QByteArray headersOnly = jpeg.left(jpeg.indexOf("\xff\xda")) + "\xff\xd9";
     // A BMP of 2 x 2 pixels whose pixel data would start past the end of the file.
-    QByteArray pastTheEnd = encoded(QImage(2, 2, QImage::Format_RGB32), "BMP");
+    QByteArray pastTheEnd = encoded(picture.copy(0, 0, 2, 2), "BMP");
     pastTheEnd[10] = char(0x40);
     // A PNG whose header claims 100000 x 100000 pixels, its checksums right, with a little
     // image data and its end.
