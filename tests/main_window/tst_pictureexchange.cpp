@@ -94,7 +94,8 @@ void TestPictureExchange::anOpenedPictureIsOneUndoableStepUnderANewName()
 void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("via"); // a file, a named pipe, a folder, or the clipboard
+    QTest::addColumn<QString>(
+        "via"); // a file, a named pipe, a folder, a sparse file, or the clipboard
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("reason");
     QImage picture(525, 437, QImage::Format_RGB32);
@@ -148,6 +149,8 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
     row("the clipboard", "clipboard", jpeg.left(jpeg.size() / 2), incomplete);
     row("pipe.png", "fifo", {}, "It is a named pipe, not a picture file.");
     row("folder.png", "folder", {}, "It is a folder, not a picture file.");
+    row("sparse.png", "sparse", {},
+        "The file is 8192 MiB; picture files of up to 1024 MiB can be opened.");
     QByteArray noise(4096, '\0');
     for (int i = 0; i < noise.size(); ++i) {
         noise[i] = char((i * 7919 + 13) % 251);
@@ -181,6 +184,9 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing()
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (via == "folder") {
         QVERIFY(QDir().mkdir(path));
+    } else if (via == "sparse") { // 8 GiB that take no room on the disk
+        QFile sparse(path);
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(8) << 30));
     }
     const QImage canvas = form_->Picture1->surface().Image().copy();
     const qsizetype historyBytes = form_->history().bytes();
