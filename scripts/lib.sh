@@ -9,8 +9,10 @@ SINEPAINT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 SINEPAINT_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl-dev
                           fonts-dejavu-core qt6-image-formats-plugins)
 # What the tests need besides: a virtual display, a window manager, X tools and a screenshot
-# tool for the real-window tests, and a Wayland compositor with Qt's Wayland plugin.
-SINEPAINT_TEST_PACKAGES=(xvfb openbox xdotool x11-utils xclip imagemagick weston qt6-wayland)
+# tool for the real-window tests, a Wayland compositor with Qt's Wayland plugin, and a D-Bus
+# session with the accessibility bus and its Python client for the AT-SPI check.
+SINEPAINT_TEST_PACKAGES=(xvfb openbox xdotool x11-utils xclip imagemagick weston qt6-wayland
+                         dbus-daemon at-spi2-core python3-pyatspi)
 # What the benchmarks need besides.
 SINEPAINT_BENCH_PACKAGES=(libbenchmark-dev time)
 
