@@ -186,6 +186,7 @@ private:
     void dropEvent(QDropEvent *event) override;
     void reportSaveFailure(const QString &path, const QString &reason);
     void reportSaved(const QString &path);
+    bool reportNotTaken(const QString &source, const QString &reason); // returns false
     void reportFailure(const QString &title, const QString &text);
 
     // Palette commands (form1_palettes.cpp).

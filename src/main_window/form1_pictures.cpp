@@ -62,10 +62,7 @@ bool Form1::takePicture(const QImage &picture, const QString &source)
 {
     const PictureRead checked = checkPicture(picture);
     if (!checked.error.isEmpty()) {
-        reportFailure(QStringLiteral("Picture not opened"),
-                      QStringLiteral("The picture from %1 could not be taken.\n\n%2")
-                          .arg(source, checked.error));
-        return false;
+        return reportNotTaken(source, checked.error);
     }
     PictureSurface &canvas = Picture1->surface();
     const QImage fitted = fitToCanvas(checked.picture, canvas.size(), toQRgb(canvas.BackColor()));
@@ -84,13 +81,16 @@ bool Form1::takePicture(const QImage &picture, const QString &source)
 bool Form1::takeEncodedPicture(const QByteArray &bytes, const QString &source)
 {
     const PictureRead read = readPictureBytes(bytes);
-    if (!read.error.isEmpty()) {
-        reportFailure(QStringLiteral("Picture not opened"),
-                      QStringLiteral("The picture from %1 could not be taken.\n\n%2")
-                          .arg(source, read.error));
-        return false;
-    }
-    return takePicture(read.picture, source);
+    return read.error.isEmpty() ? takePicture(read.picture, source)
+                                : reportNotTaken(source, read.error);
+}
+
+bool Form1::reportNotTaken(const QString &source, const QString &reason)
+{
+    reportFailure(
+        QStringLiteral("Picture not opened"),
+        QStringLiteral("The picture from %1 could not be taken.\n\n%2").arg(source, reason));
+    return false;
 }
 
 bool Form1::pastePicture()

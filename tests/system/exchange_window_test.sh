@@ -86,20 +86,18 @@ strip_differs() { # strip_differs NAME: whether the strip shows other pixels tha
     strip_shot now
     [ "$(compare -metric AE "$work/$1.png" "$work/now.png" null: 2>&1)" != 0 ]
 }
+edit_red_phase() { # opens the editor and moves the red phase; the strip follows before OK
+    xdotool windowactivate --sync "$window"
+    key ctrl+shift+p
+    xdotool windowactivate --sync "$(window_named "Edit palette")"
+    for _ in 1 2 3; do xdotool key Page_Up; done
+    wait_for strip_differs palette1
+}
 strip_shot palette1
-key ctrl+shift+p
-editor=$(window_named "Edit palette")
-xdotool windowactivate --sync "$editor"
-for _ in 1 2 3; do xdotool key Page_Up; done
-wait_for strip_differs palette1
+edit_red_phase
 xdotool key Escape
 wait_for eval '! strip_differs palette1'
-xdotool windowactivate --sync "$window"
-key ctrl+shift+p
-editor=$(window_named "Edit palette")
-xdotool windowactivate --sync "$editor"
-for _ in 1 2 3; do xdotool key Page_Up; done
-wait_for strip_differs palette1
+edit_red_phase
 xdotool key Return
 wait_for sh -c "! xdotool search --onlyvisible --name '^Edit palette\$'"
 strip_differs palette1 || fail "OK did not keep the edited palette"
