@@ -61,6 +61,9 @@ first=$(pixel $((106 + 100)) $((562 + 10)))
 xdotool mousemove --sync $((left + canvas_x + 50)) $((top + canvas_y + 50)) mousedown 1
 for step in $(seq 1 40); do # each step moves: the press point itself paints nothing
     xdotool mousemove --sync $((left + canvas_x + 50 + step * 5)) $((top + canvas_y + 50 + step * 3))
+    # A moment for each move to be handled: motion events that queue up on a busy machine are
+    # merged into one, and the discs between them would not be painted.
+    sleep 0.05
 done
 xdotool mouseup 1
 sleep 0.3
@@ -73,6 +76,7 @@ second=$(pixel $((106 + 400)) $((562 + 10)))
 click_at $((672 + 50)) $((384 + 8))
 click_at $((canvas_x + 150)) $((canvas_y + 110))
 sleep 0.3
+expect_pixel $((canvas_x + 250)) $((canvas_y + 170)) "$second" "the stroke's end was not recoloured"
 expect_pixel $((canvas_x + 55)) $((canvas_y + 53)) "$second" "the stroke was not recoloured"
 
 # Help, then save.
