@@ -103,17 +103,19 @@ PictureRead readPicture(const QString &path)
     if (const QString kind = whatItIs(status.st_mode); !kind.isEmpty()) {
         return {{}, kind + QStringLiteral(", not a picture file.")};
     }
-    if (status.st_size == 0) {
-        return {{}, QStringLiteral("The file is empty.")};
-    }
     if (status.st_size > kLargestPictureFileBytes) {
         return {{},
                 QStringLiteral("The file is %1 MiB; picture files of up to %2 MiB can be opened.")
                     .arg(status.st_size >> 20)
                     .arg(kLargestPictureFileBytes >> 20)};
     }
-    const QByteArray bytes = file.read(status.st_size);
-    if (bytes.size() != status.st_size) {
+    // A file the system makes as it is read (under /proc) tells no size: read a little of it.
+    constexpr qint64 kUnsizedRead = qint64(1) << 20;
+    const QByteArray bytes = file.read(status.st_size > 0 ? status.st_size : kUnsizedRead);
+    if (bytes.isEmpty()) {
+        return {{}, QStringLiteral("The file is empty.")};
+    }
+    if (status.st_size > 0 && bytes.size() != status.st_size) {
         return {{}, QStringLiteral("It could not be read to its end.")};
     }
     return readPictureBytes(bytes);

@@ -149,6 +149,8 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
     row("the clipboard", "clipboard", jpeg.left(jpeg.size() / 2), incomplete);
     row("pipe.png", "fifo", {}, "It is a named pipe, not a picture file.");
     row("folder.png", "folder", {}, "It is a folder, not a picture file.");
+    row("/proc/self/status", "system", {}, notAPicture);
+    row("/dev/zero", "system", {}, "It is a device, not a picture file.");
     row("sparse.png", "sparse", {},
         "The file is 8192 MiB; picture files of up to 1024 MiB can be opened.");
     QByteArray noise(4096, '\0');
@@ -179,7 +181,9 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing()
     QFETCH(QString, via);
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
-    const QString path = via == "file" ? write(name, content) : folder_->filePath(name);
+    const QString path = via == "file"     ? write(name, content)
+                         : via == "system" ? name
+                                           : folder_->filePath(name);
     if (via == "fifo") {
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (via == "folder") {
