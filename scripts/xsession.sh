@@ -51,9 +51,19 @@ start_x_session() {
     session_pids+=($!)
     wait_for test -s "$work/display"
     export DISPLAY=":$(cat "$work/display")"
-    openbox >"$work/openbox.log" 2>&1 &
-    session_pids+=($!)
-    wait_for sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+    # The window manager; started once more if it has not come up in 20 s (on a busy machine it
+    # has been seen to end at once), with what it said.
+    local attempt tries
+    for attempt in 1 2; do
+        openbox >"$work/openbox.log" 2>&1 &
+        session_pids+=($!)
+        for ((tries = 0; tries < 200; tries++)); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+            sleep 0.1
+        done
+        echo "start_x_session: openbox did not come up (attempt $attempt): $(cat "$work/openbox.log")" >&2
+    done
+    fail "no window manager on $DISPLAY"
 }
 
 # window_named NAME: the id of the visible window titled exactly NAME, once it is there.
