@@ -24,6 +24,9 @@ PaletteBrowser::PaletteBrowser(PaletteCatalogue &catalogue, PaletteNumber shown,
     : QDialog(parent), list_(new PaletteStripList(catalogue)), numberField_(new QSpinBox)
 {
     setWindowTitle(QStringLiteral("Browse palettes"));
+    QFont sharp = font(); // text without smoothing, as everything the program paints
+    sharp.setStyleStrategy(QFont::NoAntialias);
+    setFont(sharp);
     auto *layout = new QVBoxLayout(this);
     auto *about = new QLabel(QStringLiteral(
         "The numbered palettes, 1 to 1,000,000, as the strip shows them. Click a strip, or "

@@ -34,6 +34,9 @@ PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
     : QDialog(parent), waves_(shown), own_(own)
 {
     setWindowTitle(QStringLiteral("Edit palette"));
+    QFont sharp = font(); // text without smoothing, as everything the program paints
+    sharp.setStyleStrategy(QFont::NoAntialias);
+    setFont(sharp);
     auto *grid = new QGridLayout(this);
     auto *about = new QLabel(
         QStringLiteral("%1. Each channel is a sine wave along the strip: its phase is where the "

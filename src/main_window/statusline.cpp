@@ -20,6 +20,9 @@ StatusLine::StatusLine()
       palette_(addField())
 {
     setSizeGripEnabled(false);
+    QFont sharp = font(); // text without smoothing, as everything the program paints
+    sharp.setStyleStrategy(QFont::NoAntialias);
+    setFont(sharp);
     swatch_->setFixedSize(kSwatchSide, kSwatchSide);
     swatch_->setAccessibleName(QStringLiteral("Painting colour"));
     insertPermanentWidget(0, swatch_);
