@@ -180,6 +180,7 @@ void TestPaletteDialogs::theBrowserStartsAtTheStripAndTakesOnePalette()
     browser->numberField()->setValue(500);
     QCOMPARE(browser->list()->current(), PaletteNumber(500));
     QTest::keyClick(browser->list(), Qt::Key_Down);
+    QCOMPARE(browser->list()->firstShown(), PaletteNumber(500)); // a row down scrolls nothing
     QTest::keyClick(browser->list(), Qt::Key_Return);
     QCOMPARE(stripTitle(), QStringLiteral("Palette 501"));
     QVERIFY(!browser->isVisible());
