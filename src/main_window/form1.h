@@ -138,6 +138,7 @@ private:
     void endStroke();
     void undo();
     void redo();
+    void stepThroughHistory(bool back);
     StepState currentState() const;
     void showState(const StepState &state);
     void updateUndoCommands();

@@ -30,22 +30,23 @@ void Form1::endStroke()
 
 void Form1::undo()
 {
-    endStroke();
-    const QString name = history_.undoName();
-    if (const auto state = history_.undo()) {
-        showState(*state);
-        statusLine_->remark(QStringLiteral("Undone: %1.").arg(name));
-    }
-    updateUndoCommands();
+    stepThroughHistory(true);
 }
 
 void Form1::redo()
 {
+    stepThroughHistory(false);
+}
+
+// One step back (undo) or forward (redo), said in the status bar.
+void Form1::stepThroughHistory(bool back)
+{
     endStroke();
-    const QString name = history_.redoName();
-    if (const auto state = history_.redo()) {
+    const QString name = back ? history_.undoName() : history_.redoName();
+    if (const auto state = back ? history_.undo() : history_.redo()) {
         showState(*state);
-        statusLine_->remark(QStringLiteral("Redone: %1.").arg(name));
+        statusLine_->remark(
+            (back ? QStringLiteral("Undone: %1.") : QStringLiteral("Redone: %1.")).arg(name));
     }
     updateUndoCommands();
 }
