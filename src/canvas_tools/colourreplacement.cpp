@@ -30,18 +30,29 @@ std::uint32_t replaceInRow(QRgb *row, int width, QRgb from, QRgb to)
     return matched;
 }
 
-} // namespace
-
-QRect replaceColour(QImage &image, QRgb from, QRgb to)
+// The same for a row and its strip columns.
+SINEPAINT_VECTOR_CLONES
+std::uint32_t replaceInRow(QRgb *row, StripColumn *columns, int width, QRgb from, QRgb to,
+                           StripColumn toColumn)
 {
-    Q_ASSERT(image.depth() == 32);
-    if (from == to) {
-        return {};
+    std::uint32_t matched = 0;
+    for (int x = 0; x < width; ++x) {
+        const QRgb pixel = row[x];
+        const std::uint32_t same = pixel == from;
+        matched |= same;
+        row[x] = same ? to : pixel;
+        columns[x] = same ? toColumn : columns[x];
     }
+    return matched;
+}
+
+// The rows from the first to the last for which `matched` says yes, across the full width.
+template <typename Matched> QRect matchedRows(const QImage &image, Matched &&matched)
+{
     int firstRow = -1;
     int lastRow = -1;
     for (int y = 0; y < image.height(); ++y) {
-        if (replaceInRow(reinterpret_cast<QRgb *>(image.scanLine(y)), image.width(), from, to)) {
+        if (matched(y)) {
             firstRow = firstRow < 0 ? y : firstRow;
             lastRow = y;
         }
@@ -50,4 +61,26 @@ QRect replaceColour(QImage &image, QRgb from, QRgb to)
         return {};
     }
     return QRect(0, firstRow, image.width(), lastRow - firstRow + 1);
+}
+
+} // namespace
+
+QRect replaceColour(QImage &image, QRgb from, QRgb to)
+{
+    Q_ASSERT(image.depth() == 32);
+    if (from == to) {
+        return {};
+    }
+    return matchedRows(image, [&](int y) {
+        return replaceInRow(reinterpret_cast<QRgb *>(image.scanLine(y)), image.width(), from, to);
+    });
+}
+
+QRect replaceColour(QImage &image, QImage &columns, QRgb from, QRgb to, StripColumn toColumn)
+{
+    Q_ASSERT(image.depth() == 32 && columns.size() == image.size());
+    return matchedRows(image, [&](int y) {
+        return replaceInRow(reinterpret_cast<QRgb *>(image.scanLine(y)), columnRow(columns, y),
+                            image.width(), from, to, toColumn);
+    });
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "palette/palettenumber.h"
+#include "surface/columnplane.h"
 
 #include <QImage>
 #include <QRect>
@@ -16,16 +17,33 @@
 
 class PictureSurface;
 
-// What a step keeps besides pixels: the picture name and the palette on the strip.
+// What a step keeps besides pixels: the picture name, the palette on the strip and whether the
+// picture follows the strip.
 struct StepState {
     QString pictureName;
     ShownPalette palette;
+    bool livePalette = false;
     bool operator==(const StepState &other) const = default;
 };
 
-// The rectangle that holds every pixel in which two images of the same size differ; empty when
-// they are the same.
+// The rectangle that holds every pixel in which two images of the same size and depth (32 or 16
+// bits) differ; empty when they are the same.
 QRect changedRect(const QImage &before, const QImage &after);
+
+// A rectangle of a plane of strip columns, packed as runs of one column: a stroke's rectangle
+// holds a few runs a row, where the plane itself holds two bytes a pixel.
+class PackedColumns {
+public:
+    PackedColumns() = default;
+    PackedColumns(const QImage &plane, const QRect &area);
+    // Writes the rectangle back into `plane` with its top-left corner at `at`.
+    void unpack(QImage &plane, QPoint at) const;
+    qsizetype bytes() const { return qsizetype(runs_.size() * sizeof(StripColumn)); }
+
+private:
+    QSize size_;
+    std::vector<StripColumn> runs_; // pairs of a length and a column, row after row
+};
 
 // The changes to the pictures, for undo and redo. A step is one change as the user sees it: a
 // stroke, a colour replacement, a cleared canvas, the help panel, a new palette. It keeps only
@@ -67,6 +85,8 @@ private:
         QPoint at;
         QImage before;
         QImage after;
+        PackedColumns columnsBefore; // empty where the surface keeps no columns
+        PackedColumns columnsAfter;
     };
     struct Step {
         std::vector<Patch> patches;
@@ -78,12 +98,15 @@ private:
     struct Noted {
         PictureSurface *surface;
         QImage picture; // shares the surface's pixels until the surface changes
+        QImage columns; // and its columns, null where it keeps none
     };
 
-    static void put(const Patch &patch, const QImage &pixels);
-    // Takes the last step of `from` to `to`, putting its `pixels` back; returns its `state`.
+    static void put(const Patch &patch, const QImage &pixels, const PackedColumns &columns);
+    // Takes the last step of `from` to `to`, putting its `pixels` and `columns` back; returns
+    // its `state`.
     static std::optional<StepState> move(std::deque<Step> &from, std::deque<Step> &to,
-                                         QImage Patch::*pixels, StepState Step::*state);
+                                         QImage Patch::*pixels, PackedColumns Patch::*columns,
+                                         StepState Step::*state);
 
     qsizetype capacity_;
     std::deque<Step> done_;   // oldest first

@@ -138,7 +138,7 @@ std::vector<QPoint> lineSteps(QPoint from, QPoint to)
 }
 
 QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to, int radius,
-                  ColorValue colour, Mirror mirror)
+                  ColorValue colour, Mirror mirror, StripColumn column)
 {
     // The same discs as Circle paints in one colour, drawn row by row straight into the image:
     // a fast drag paints hundreds of them at once.
@@ -150,8 +150,9 @@ QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to,
     const std::size_t first = from ? 1 : 0; // `from` has its disc already
     const QRgb pixel = toQRgb(colour);
     QRect painted;
-    canvas.edit([&](QImage &image) {
+    canvas.edit([&](QImage &image, QImage &columns) {
         const QRect bounds = image.rect();
+        const bool remember = !columns.isNull();
         for (std::size_t i = first; i < steps.size(); ++i) {
             for (const QPoint centre : mirrorCentres(steps[i], mirror, bounds.size())) {
                 const QRect disc(centre - QPoint(radius, radius),
@@ -170,6 +171,10 @@ QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to,
                     }
                     auto *line = reinterpret_cast<QRgb *>(image.scanLine(row));
                     std::fill(line + left, line + right + 1, pixel);
+                    if (remember) {
+                        StripColumn *plane = columnRow(columns, row);
+                        std::fill(plane + left, plane + right + 1, column);
+                    }
                 }
             }
         }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "surface/colorvalue.h"
+#include "surface/columnplane.h"
 
 #include <QPoint>
 #include <QRect>
@@ -41,6 +42,7 @@ std::vector<QPoint> lineSteps(QPoint from, QPoint to);
 // Paints one piece of a stroke with discs of `radius` in `colour` (the discs Circle paints
 // with a solid fill of the same colour), each at its mirror centres:
 // a disc at `to` alone when there is no `from`, or else at every step of the line after `from`
-// up to `to`, so that the stroke is unbroken. Returns the rectangle it painted in.
+// up to `to`, so that the stroke is unbroken. Every pixel painted remembers `column`, the strip
+// column the colour was picked from. Returns the rectangle it painted in.
 QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to, int radius,
-                  ColorValue colour, Mirror mirror);
+                  ColorValue colour, Mirror mirror, StripColumn column = kNoColumn);

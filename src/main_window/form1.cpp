@@ -94,6 +94,7 @@ void Form1::createControls()
     Command5 = createButton(
         "FREEHAND - PICK UP A COLOR FROM PALETTE AND DRAW IMAGE USING MOUSEDOWN ACTION", kCommand5);
     Picture1 = new PictureBox(kPicture1, clientArea_);
+    Picture1->surface().keepColumns(); // each pixel remembers the strip column of its colour
     Picture3 = new PictureBox(kPicture3, clientArea_);
     // Never shown, and as a window of its own never among the controls that assistive
     // technology lists.
@@ -158,7 +159,7 @@ void Form1::Form_Load()
 // "change palette"
 void Form1::Command1_Click()
 {
-    recordStep(Picture2, QStringLiteral("Change palette"), [this] { NewPalette(); });
+    recordStep(QStringLiteral("Change palette"), [this] { NewPalette(); });
 }
 
 // "brush selection"
@@ -189,7 +190,7 @@ void Form1::Command6_Click()
 // "new image"
 void Form1::Command7_Click()
 {
-    recordStep(Picture1, QStringLiteral("New image"), [this] {
+    recordStep(QStringLiteral("New image"), [this] {
         Picture1->surface().Cls();
         NewPictureName();
     });
@@ -198,12 +199,12 @@ void Form1::Command7_Click()
 // "help"
 void Form1::Command8_Click()
 {
-    recordStep(Picture1, QStringLiteral("Help"), [this] { drawHelpOverlay(Picture1->surface()); });
+    recordStep(QStringLiteral("Help"), [this] { drawHelpOverlay(Picture1->surface()); });
 }
 
 // An armed replacement takes a press of any button; otherwise the right button picks the
-// colour under the pointer, as a press on the strip does, and with connected strokes the left
-// button begins a stroke with its first disc.
+// colour under the pointer, as a press on the strip does (and the strip column that pixel
+// remembers), and with connected strokes the left button begins a stroke with its first disc.
 void Form1::Picture1_MouseDown(int Button, int /*Shift*/, float X, float Y)
 {
     if (spremeni == 1) {
@@ -211,6 +212,7 @@ void Form1::Picture1_MouseDown(int Button, int /*Shift*/, float X, float Y)
         ReplaceColor();
     } else if (Button == kRightButton) {
         color = Picture1->surface().Point(X, Y);
+        colorColumn = Picture1->surface().ColumnAt(X, Y);
         showStatus();
     } else if (Button == kLeftButtonOnly && connectedStrokes) {
         paintBrush(X, Y);
@@ -232,10 +234,12 @@ void Form1::Picture1_MouseUp()
     endStroke();
 }
 
-// A press with any button on the strip picks the colour under the pointer.
+// A press with any button on the strip picks the colour under the pointer, and its column.
 void Form1::Picture2_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     color = Picture2->surface().Point(X, Y);
+    const auto pixel = Picture2->surface().pixelAt(X, Y);
+    colorColumn = pixel ? StripColumn(pixel->x()) : kNoColumn;
     showStatus();
 }
 
@@ -261,7 +265,7 @@ void Form1::showStatus()
         QStringLiteral(": ] and [ make it larger and smaller, \"brush selection\" steps it."));
     statusLine_->showRadius(mera);
     statusLine_->showColour(color.value_or(0));
-    statusLine_->showModes(connectedStrokes, mirror);
+    statusLine_->showModes(connectedStrokes, mirror, livePalette);
     statusLine_->showPalette(paletteTitle(palette_));
 }
 
@@ -293,9 +297,11 @@ void Form1::ReplaceColor()
     // A point off the canvas reads as no colour, and no canvas pixel has that.
     if (from != kNoColor) {
         const QRgb to = toQRgb(color.value_or(0));
-        recordStep(Picture1, QStringLiteral("Change color"), [&] {
-            Picture1->surface().edit(
-                [&](QImage &canvas) { return replaceColour(canvas, toQRgb(from), to); });
+        // The pixels replaced remember the painting colour's column.
+        recordStep(QStringLiteral("Change color"), [&] {
+            Picture1->surface().edit([&](QImage &canvas, QImage &columns) {
+                return replaceColour(canvas, columns, toQRgb(from), to, colorColumn);
+            });
         });
     }
     setChangeColorArmed(false);

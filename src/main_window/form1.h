@@ -70,7 +70,7 @@ public:
         QAction *undo, *redo, *copy, *paste, *changeColor, *cancelChangeColor;
         QAction *paletteTitle; // the number of the palette on the strip, not a command
         QAction *changePalette, *goToPalette, *editPalette, *browsePalettes;
-        QAction *copyPalette, *pastePalette, *exportPalette;
+        QAction *copyPalette, *pastePalette, *exportPalette, *livePalette;
         QAction *brushSelection, *largerBrush, *smallerBrush, *connectedStrokes;
         QAction *mirrorNone, *mirrorLeftRight, *mirrorTopBottom, *mirrorFourWays;
         QAction *mirrorKaleidoscope6, *mirrorKaleidoscope8, *nextMirror;
@@ -82,7 +82,7 @@ public:
     // undone, or a message and no change at all; each returns whether it worked. Pictures in and
     // out are in form1_pictures.cpp, palettes in form1_palettes.cpp.
     bool openPicture(const QString &path);
-    bool takePicture(const QImage &picture, const QString &source);
+    bool takePicture(const QImage &picture, const QString &source, const PngChunk &recipe = {});
     bool takeEncodedPicture(const QByteArray &bytes, const QString &source);
     bool pastePicture();
     bool savePictureAs(const QString &typedPath, PictureFormat chosen);
@@ -107,6 +107,7 @@ public:
     // The window's state, shared by the handlers. Empty values count as 0 (black).
     qint16 mera = 0;                  // mera: brush radius in pixels, 2..10
     std::optional<ColorValue> color;  // color: the painting colour, empty until the first pick
+    StripColumn colorColumn = kNoColumn; // the strip column `color` was picked from, if any
     qint16 spremeni = 0;              // spremeni: colour replacement 0 off, 1 armed
     std::optional<ColorValue> color1; // color1: the colour a replacement turns into `color`
     std::optional<ColorValue> color2; // color2: the pixel under test; the one-pass scan keeps
@@ -118,6 +119,10 @@ public:
     // The brush's modes, chosen in the Brush menu; off at every start.
     bool connectedStrokes = false; // a stroke paints a disc at every pixel between two moves
     Mirror mirror = Mirror::none;  // where each disc is painted again
+
+    // Chosen in the Palette menu, off at every start: every painted pixel that remembers its
+    // strip column shows that column's colour on the strip, and follows every change of it.
+    bool livePalette = false;
 
 private:
     // The form (form1.cpp): its controls at their places.
@@ -131,10 +136,10 @@ private:
     void showAbout();
     void showAboutQt();
 
-    // Undo and redo (form1_history.cpp). A step is recorded around a change of the canvas or
-    // the strip (`box`), under the name the Edit menu shows; a stroke's step is open from its first
-    // disc to the release of the button.
-    void recordStep(PictureBox *box, const QString &name, const std::function<void()> &change);
+    // Undo and redo (form1_history.cpp). A step is recorded around a change of the canvas and
+    // the strip, under the name the Edit menu shows; a stroke's step is open from its first disc
+    // to the release of the button.
+    void recordStep(const QString &name, const std::function<void()> &change);
     void endStroke();
     void undo();
     void redo();
@@ -198,8 +203,18 @@ private:
     void copyPalette();
     void pastePaletteCommand();
     void showPalette(const ShownPalette &palette);
+    // Draws the waves on the strip, and with Live palette the canvas follows; no step.
+    void drawPalette(const PaletteWaves &waves);
     // Shows `palette` as one step that can be undone, and says so.
     void takePalette(const QString &stepName, const ShownPalette &palette);
+
+    // The living palette (form1_livepalette.cpp).
+    void setLivePalette(bool on);
+    // With Live palette, the remembered pixels and the painting colour take their columns'
+    // colours in `waves`.
+    void followStrip(const PaletteWaves &waves);
+    // The recipe Save As writes into a PNG: empty when no pixel remembers a column.
+    QByteArray pictureRecipe(qsizetype *dropped) const;
 
     Clock clock_;
     QString saveFolder_;

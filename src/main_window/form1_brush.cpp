@@ -22,7 +22,7 @@ void Form1::paintBrush(float X, float Y)
     canvas.FillColor = color.value_or(0);
     const QPoint at{int(X), int(Y)};
     paintStroke(canvas, connectedStrokes ? strokeEnd_ : std::nullopt, at, mera, color.value_or(0),
-                mirror);
+                mirror, colorColumn);
     strokeEnd_ = at;
 }
 

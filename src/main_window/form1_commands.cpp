@@ -115,6 +115,11 @@ void Form1::createMenus()
          &Form1::pastePaletteCommand, &Commands::pastePalette},
         {"&Palette", "&Export palette…", key(Qt::CTRL | Qt::Key_E), &Form1::askToExportPalette,
          &Commands::exportPalette},
+        {"&Palette", "&Live palette", key(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+         [](Form1 &form) { form.setLivePalette(form.commands_.livePalette->isChecked()); },
+         &Commands::livePalette, nullptr, true, check,
+         "Let the painted pixels follow the strip: each shows the colour of the strip column "
+         "it was painted from"},
         {"&Brush", "&Brush selection", key(Qt::CTRL | Qt::Key_B), &Form1::Command2_Click,
          &Commands::brushSelection, &Form1::Command2, false, plain,
          "Make the brush one step larger: radius 2 to 10, then 2 again"},
@@ -177,6 +182,9 @@ void Form1::createMenus()
         const QString folder = QDir::toNativeSeparators(QDir(saveFolder_).absolutePath());
         const QString tip = QString::fromUtf8(row.tip).replace(QStringLiteral("%1"), folder);
         action->setStatusTip(tip.isEmpty() ? QString() : tip + u'.');
+        if (!row.button && !tip.isEmpty()) {
+            action->setToolTip(tip);
+        }
         if (row.button) {
             QPushButton *button = this->*row.button;
             connect(button, &QPushButton::clicked, action, &QAction::trigger);

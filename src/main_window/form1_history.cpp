@@ -7,14 +7,15 @@
 #include "main_window/form1.h"
 
 #include "main_window/statusline.h"
+#include "palette/sinepalette.h"
 #include "surface/picturebox.h"
 
 #include <QAction>
 
-void Form1::recordStep(PictureBox *box, const QString &name, const std::function<void()> &change)
+void Form1::recordStep(const QString &name, const std::function<void()> &change)
 {
     endStroke();
-    history_.begin({&box->surface()}, currentState(), name);
+    history_.begin({&Picture1->surface(), &Picture2->surface()}, currentState(), name);
     change();
     history_.end(currentState());
     updateUndoCommands();
@@ -53,7 +54,7 @@ void Form1::stepThroughHistory(bool back)
 
 StepState Form1::currentState() const
 {
-    return {imeslike, palette_};
+    return {imeslike, palette_, livePalette};
 }
 
 // The pixels are back already: the rest of the state follows them.
@@ -61,6 +62,12 @@ void Form1::showState(const StepState &state)
 {
     imeslike = state.pictureName;
     palette_ = state.palette;
+    livePalette = state.livePalette;
+    commands_.livePalette->setChecked(livePalette);
+    if (livePalette && colorColumn != kNoColumn) {
+        color = paletteColumnColor(palette_.waves, colorColumn);
+    }
+    showStatus();
     const QString title = paletteTitle(palette_);
     Picture2->setToolTip(title + QStringLiteral("\nPress to pick the colour under the pointer."));
     Picture2->setAccessibleDescription(title);

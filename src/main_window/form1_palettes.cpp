@@ -19,15 +19,21 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 
+void Form1::drawPalette(const PaletteWaves &waves)
+{
+    drawPaletteStrip(Picture2->surface(), waves);
+    followStrip(waves);
+}
+
 void Form1::showPalette(const ShownPalette &palette)
 {
-    drawPaletteStrip(Picture2->surface(), palette.waves);
-    showState({imeslike, palette});
+    drawPalette(palette.waves);
+    showState({imeslike, palette, livePalette});
 }
 
 void Form1::takePalette(const QString &stepName, const ShownPalette &palette)
 {
-    recordStep(Picture2, stepName, [&] { showPalette(palette); });
+    recordStep(stepName, [&] { showPalette(palette); });
     statusLine_->remark(QStringLiteral("%1 is on the strip.").arg(paletteTitle(palette)));
 }
 
@@ -84,16 +90,17 @@ void Form1::askForPalette()
 
 void Form1::askToEditPalette()
 {
-    // The strip follows the editor live; only OK makes a step of it.
+    // The strip (and with Live palette the canvas) follows the editor live; only OK makes a
+    // step of it.
     PaletteRandom scratch; // the run's generator stays where it is
     const ShownPalette before = palette_;
     auto *editor = new PaletteEditor(before.waves, numberedPaletteWaves(before.number, scratch),
                                      paletteTitle(before), this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &PaletteEditor::wavesChanged, this,
-            [this](const PaletteWaves &waves) { drawPaletteStrip(Picture2->surface(), waves); });
+            [this](const PaletteWaves &waves) { drawPalette(waves); });
     connect(editor, &QDialog::finished, this, [this, editor, before](int result) {
-        drawPaletteStrip(Picture2->surface(), before.waves);
+        drawPalette(before.waves);
         if (result == QDialog::Accepted) {
             PaletteRandom own;
             const PaletteWaves edited = editor->waves();

@@ -6,6 +6,7 @@
 #include "main_window/form1.h"
 
 #include "main_window/statusline.h"
+#include "palette/picturerecipe.h"
 #include "surface/picturebox.h"
 
 #include <QClipboard>
@@ -55,10 +56,12 @@ bool Form1::openPicture(const QString &path)
         return false;
     }
     lastFolder_ = QFileInfo(path).absolutePath();
-    return takePicture(read.picture, path);
+    return takePicture(read.picture, path, read.recipe);
 }
 
-bool Form1::takePicture(const QImage &picture, const QString &source)
+// A picture comes in remembering no strip column, unless it holds a recipe that fits it: then
+// its palette comes onto the strip and its pixels remember their columns again, in one step.
+bool Form1::takePicture(const QImage &picture, const QString &source, const PngChunk &recipe)
 {
     const PictureRead checked = checkPicture(picture);
     if (!checked.error.isEmpty()) {
@@ -66,22 +69,43 @@ bool Form1::takePicture(const QImage &picture, const QString &source)
     }
     PictureSurface &canvas = Picture1->surface();
     const QImage fitted = fitToCanvas(checked.picture, canvas.size(), toQRgb(canvas.BackColor()));
-    recordStep(Picture1, QStringLiteral("Open picture"), [&] {
-        canvas.edit([&](QImage &image) {
+    RecipeRead taken;
+    if (recipe.damaged) {
+        taken.error = QStringLiteral("its palette and strip columns are damaged");
+    } else if (recipe.data && picture.size() != canvas.size()) {
+        taken.error = QStringLiteral("its strip columns are for a picture of another size");
+    } else if (recipe.data) {
+        taken = decodeRecipe(*recipe.data, fitted);
+    }
+    recordStep(QStringLiteral("Open picture"), [&] {
+        canvas.edit([&](QImage &image, QImage &columns) {
             image = fitted;
+            columns = taken.columns.isNull() ? emptyColumnPlane(image.size()) : taken.columns;
             return image.rect();
         });
         NewPictureName(); // a new picture: saving never overwrites the one it came from
+        if (!taken.columns.isNull()) {
+            showPalette(taken.palette);
+        }
     });
-    statusLine_->remark(
-        QStringLiteral("Picture opened from %1.").arg(QDir::toNativeSeparators(source)));
+    const QString from = QDir::toNativeSeparators(source);
+    if (!taken.columns.isNull()) {
+        statusLine_->remark(QStringLiteral("Picture opened from %1 with its palette: %2 is on the "
+                                           "strip.")
+                                .arg(from, paletteTitle(taken.palette)));
+    } else if (!taken.error.isEmpty()) {
+        statusLine_->remark(QStringLiteral("Picture opened from %1 without its palette: %2.")
+                                .arg(from, taken.error));
+    } else {
+        statusLine_->remark(QStringLiteral("Picture opened from %1.").arg(from));
+    }
     return true;
 }
 
 bool Form1::takeEncodedPicture(const QByteArray &bytes, const QString &source)
 {
     const PictureRead read = readPictureBytes(bytes);
-    return read.error.isEmpty() ? takePicture(read.picture, source)
+    return read.error.isEmpty() ? takePicture(read.picture, source, read.recipe)
                                 : reportNotTaken(source, read.error);
 }
 
@@ -121,13 +145,24 @@ bool Form1::savePictureAs(const QString &typedPath, PictureFormat chosen)
                           .arg(QDir::toNativeSeparators(typedPath), target.error));
         return false;
     }
+    // A PNG keeps the palette and the strip columns beside the pixels.
+    qsizetype dropped = 0;
+    const QByteArray recipe =
+        target.format == PictureFormat::Png ? pictureRecipe(&dropped) : QByteArray();
     if (const auto failure =
-            writePicture(Picture1->surface().Image(), target.path, target.format)) {
+            writePicture(Picture1->surface().Image(), target.path, target.format, recipe)) {
         reportSaveFailure(target.path, *failure);
         return false;
     }
     lastFolder_ = QFileInfo(target.path).absolutePath();
     reportSaved(target.path);
+    if (dropped > 0) {
+        statusLine_->remark(
+            statusLine_->currentMessage() +
+            QStringLiteral(" %1 painted pixels no longer showed their strip columns' colours and "
+                           "were saved without them: turn on Live palette first to keep them.")
+                .arg(dropped));
+    }
     return true;
 }
 

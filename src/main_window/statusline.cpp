@@ -58,12 +58,13 @@ void StatusLine::showRadius(int radius)
     radius_->setText(QStringLiteral("Brush radius %1").arg(radius));
 }
 
-void StatusLine::showModes(bool connectedStrokes, Mirror mirror)
+void StatusLine::showModes(bool connectedStrokes, Mirror mirror, bool livePalette)
 {
-    modes_->setText(QStringLiteral("%1 · Mirror: %2")
+    modes_->setText(QStringLiteral("%1 · Mirror: %2%3")
                         .arg(connectedStrokes ? QStringLiteral("Connected strokes")
                                               : QStringLiteral("Separate discs"),
-                             mirrorName(mirror)));
+                             mirrorName(mirror),
+                             livePalette ? QStringLiteral(" · Live palette") : QString()));
 }
 
 void StatusLine::showPalette(const QString &title)

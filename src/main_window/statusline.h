@@ -23,7 +23,7 @@ public:
 
     void showColour(ColorValue colour);
     void showRadius(int radius);
-    void showModes(bool connectedStrokes, Mirror mirror);
+    void showModes(bool connectedStrokes, Mirror mirror, bool livePalette = false);
     void showPalette(const QString &title);
 
     // A remark on what just happened, shown for a while.

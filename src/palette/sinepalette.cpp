@@ -63,6 +63,15 @@ ColorValue paletteColumnColor(const PaletteWaves &waves, int x)
     return RGB(channelValue(waves[0], x), channelValue(waves[1], x), channelValue(waves[2], x));
 }
 
+StripColours stripColours(const PaletteWaves &waves)
+{
+    StripColours colours{};
+    for (int x = 0; x < kPaletteColumns; ++x) {
+        colours[std::size_t(x)] = toQRgb(paletteColumnColor(waves, x));
+    }
+    return colours;
+}
+
 void drawPaletteStrip(PictureSurface &strip, const PaletteWaves &waves)
 {
     // Each column is a vertical line of one colour from the top of the strip down, so every

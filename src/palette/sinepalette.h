@@ -28,6 +28,9 @@ inline constexpr int kPaletteColumns = 530;
 // Each column is a line from y = 0 to this y.
 inline constexpr int kPaletteLineBottom = 33;
 
+// The colours of the strip's columns 0..529, as pixels.
+using StripColours = std::array<QRgb, kPaletteColumns>;
+
 // The waves that nine draws give.
 PaletteWaves paletteWaves(const PaletteDraws &draws);
 
@@ -36,6 +39,9 @@ int channelValue(const ChannelWave &wave, int x);
 
 // The colour of column x of the palette.
 ColorValue paletteColumnColor(const PaletteWaves &waves, int x);
+
+// The colour of every column of the palette.
+StripColours stripColours(const PaletteWaves &waves);
 
 // v rounded to the nearest whole number, a half going to the even neighbour.
 double roundHalfToEven(double v);

@@ -148,7 +148,11 @@ PictureRead readPictureBytes(const QByteArray &bytes)
     if (!reader.read(&picture)) {
         return {{}, QStringLiteral("The picture is damaged and cannot be read.")};
     }
-    return checkPicture(picture);
+    PictureRead read = checkPicture(picture);
+    if (read.error.isEmpty() && format == "png") {
+        read.recipe = findPngChunk(bytes, kRecipeChunkType);
+    }
+    return read;
 }
 
 PictureRead checkPicture(const QImage &picture)
@@ -236,7 +240,7 @@ SaveTarget saveTarget(const QString &typedPath, PictureFormat chosen)
 }
 
 std::optional<QString> writePicture(const QImage &picture, const QString &path,
-                                    PictureFormat format)
+                                    PictureFormat format, const QByteArray &recipe)
 {
     QByteArray encoded;
     QBuffer buffer(&encoded);
@@ -247,6 +251,9 @@ std::optional<QString> writePicture(const QImage &picture, const QString &path,
     }
     if (!writer.write(picture)) {
         return QStringLiteral("The picture could not be encoded (%1).").arg(writer.errorString());
+    }
+    if (format == PictureFormat::Png && !recipe.isEmpty()) {
+        encoded = withPngChunk(encoded, kRecipeChunkType, recipe);
     }
     return writeFileAtomically(path, encoded);
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "picture_files/pngchunk.h"
+
 #include <QImage>
 #include <QRgb>
 #include <QSize>
@@ -22,6 +24,7 @@ inline constexpr qint64 kLargestPictureFileBytes = qint64(1) << 30;
 struct PictureRead {
     QImage picture; // null when it could not be read
     QString error;
+    PngChunk recipe = {}; // a PNG's recipe chunk (kRecipeChunkType), as it is in the file
 };
 
 // Reads the picture file at `path` in any format this Qt reads, whatever its name's ending
@@ -67,7 +70,8 @@ struct SaveTarget {
 };
 SaveTarget saveTarget(const QString &typedPath, PictureFormat chosen);
 
-// Writes the picture to `path` in `format` (JPEG at quality 95) as writeFileAtomically does;
-// returns the reason when it fails.
+// Writes the picture to `path` in `format` (JPEG at quality 95) as writeFileAtomically does,
+// a PNG with a recipe chunk holding `recipe` when that is not empty; returns the reason when it
+// fails.
 std::optional<QString> writePicture(const QImage &picture, const QString &path,
-                                    PictureFormat format);
+                                    PictureFormat format, const QByteArray &recipe = {});

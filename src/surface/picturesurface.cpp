@@ -110,7 +110,31 @@ void PictureSurface::copyFrom(const PictureSurface &other)
 {
     Q_ASSERT(other.size() == size());
     image_ = other.image_;
+    if (!columns_.isNull()) {
+        columns_ = other.columns_.isNull() ? emptyColumnPlane(size()) : other.columns_;
+    }
     notify(rect());
+}
+
+void PictureSurface::keepColumns()
+{
+    columns_ = emptyColumnPlane(size());
+}
+
+StripColumn PictureSurface::ColumnAt(float x, float y) const
+{
+    const auto pixel = pixelAt(x, y);
+    if (columns_.isNull() || !pixel) {
+        return kNoColumn;
+    }
+    return columnRow(columns_, pixel->y())[pixel->x()];
+}
+
+void PictureSurface::forgetColumns(const QRect &area)
+{
+    if (!columns_.isNull()) {
+        fillColumns(columns_, area, kNoColumn);
+    }
 }
 
 void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue colour)
@@ -120,9 +144,13 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue col
     const qint64 width = image_.width(), height = image_.height();
     uchar *bits = image_.bits();
     const qint64 stride = image_.bytesPerLine();
+    const bool columns = !columns_.isNull();
     auto put = [&](qint64 x, qint64 y) {
         if (x >= 0 && x < width && y >= 0 && y < height) {
             reinterpret_cast<QRgb *>(bits + y * stride)[x] = pixel;
+            if (columns) {
+                columnRow(columns_, int(y))[x] = kNoColumn;
+            }
         }
     };
     // Step along the longer axis, one pixel per step, and only over the part inside the image.
@@ -132,7 +160,7 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue col
             const qint64 top = std::max<qint64>(std::min(ya, yb), 0);
             const qint64 bottom = std::min(std::max(ya, yb), height - 1);
             for (qint64 y = top; y <= bottom; ++y) {
-                reinterpret_cast<QRgb *>(bits + y * stride)[xa] = pixel;
+                put(xa, y);
             }
         }
     } else if (std::abs(xb - xa) >= std::abs(yb - ya)) {
@@ -169,6 +197,7 @@ void PictureSurface::fillSpan(int y, int left, int right, QRgb pixel)
     if (left <= right) {
         auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
         std::fill(row + left, row + right + 1, pixel);
+        forgetColumns(QRect(QPoint(left, y), QPoint(right, y)));
     }
 }
 
@@ -221,21 +250,32 @@ void PictureSurface::PSet(float x, float y, ColorValue colour)
         return;
     }
     reinterpret_cast<QRgb *>(image_.scanLine(int(py)))[px] = toQRgb(colour);
+    forgetColumns(QRect(int(px), int(py), 1, 1));
     notify(QRect(int(px), int(py), 1, 1));
 }
 
 ColorValue PictureSurface::Point(float x, float y) const
 {
-    const qint64 px = toPixel(x), py = toPixel(y);
-    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
+    const auto pixel = pixelAt(x, y);
+    if (!pixel) {
         return kNoColor;
     }
-    return fromQRgb(reinterpret_cast<const QRgb *>(image_.constScanLine(int(py)))[px]);
+    return fromQRgb(reinterpret_cast<const QRgb *>(image_.constScanLine(pixel->y()))[pixel->x()]);
+}
+
+std::optional<QPoint> PictureSurface::pixelAt(float x, float y) const
+{
+    const qint64 px = toPixel(x), py = toPixel(y);
+    if (px < 0 || py < 0 || px >= image_.width() || py >= image_.height()) {
+        return std::nullopt;
+    }
+    return QPoint(int(px), int(py));
 }
 
 void PictureSurface::Cls()
 {
     image_.fill(toQRgb(backColor_));
+    forgetColumns(rect());
     CurrentX = 0;
     CurrentY = 0;
     notify(rect());
@@ -245,6 +285,7 @@ void PictureSurface::setBackColor(ColorValue colour)
 {
     backColor_ = colour;
     image_.fill(toQRgb(backColor_));
+    forgetColumns(rect());
     notify(rect());
 }
 
@@ -262,10 +303,36 @@ void PictureSurface::Print(const QString &text)
         painter.setFont(font);
         painter.setPen(toQColor(ForeColor));
         painter.drawText(QPoint(x, y + metrics.ascent()), text);
+        if (!columns_.isNull()) {
+            forgetInkedColumns(text, QPoint(x, y + metrics.ascent()), changed);
+        }
     }
     notify(changed);
     CurrentX = 0;
     CurrentY = float(y + metrics.height());
+}
+
+// The same text again, into a mask: the pixels it inks remember no column.
+void PictureSurface::forgetInkedColumns(const QString &text, QPoint baseline, const QRect &area)
+{
+    QImage ink(area.size(), QImage::Format_Grayscale8);
+    ink.fill(0);
+    {
+        QPainter painter(&ink);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(baseline - area.topLeft(), text);
+    }
+    for (int y = 0; y < area.height(); ++y) {
+        const uchar *inked = ink.constScanLine(y);
+        StripColumn *row = columnRow(columns_, area.top() + y) + area.left();
+        for (int x = 0; x < area.width(); ++x) {
+            if (inked[x] != 0) {
+                row[x] = kNoColumn;
+            }
+        }
+    }
 }
 
 void PictureSurface::Print(int number)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "surface/colorvalue.h"
+#include "surface/columnplane.h"
 
 #include <QFont>
 #include <QImage>
@@ -11,6 +12,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <type_traits>
 
 class QPainter;
 
@@ -22,6 +25,11 @@ qint64 discHalfWidth(qint64 radius, qint64 dy);
 // of the program goes through these operations; coordinates are whole pixels passed as floats,
 // with the origin at the top-left of the drawable area. Nothing is anti-aliased: every pixel
 // holds exactly a colour that was drawn.
+//
+// A surface may keep a plane of strip columns beside its pixels (the canvas does). Then every
+// operation changes both together: Line, Circle, PSet, Print and Cls draw colours that come from
+// no strip column, so the pixels they draw remember none, and an edit that names no columns
+// leaves every pixel of the rectangle it returns remembering none.
 class PictureSurface {
 public:
     // FillStyle values: solid fill of circles, and the initial no-fill.
@@ -46,6 +54,8 @@ public:
     void PSet(float x, float y, ColorValue colour);
     // Point: the colour value of that pixel, or kNoColor outside the drawable area.
     ColorValue Point(float x, float y) const;
+    // The whole pixel that Point reads at (x, y); nothing outside the drawable area.
+    std::optional<QPoint> pixelAt(float x, float y) const;
     // Cls: the whole surface takes BackColor, and the print position returns to the corner.
     void Cls();
     // Print: the text drawn with its top-left corner at (CurrentX, CurrentY) in the text colour,
@@ -60,16 +70,37 @@ public:
     // Image: the persistent picture of the drawable area, every pixel as it is shown.
     const QImage &Image() const { return image_; }
 
+    // Gives the surface a plane of strip columns, in which no pixel remembers one yet.
+    void keepColumns();
+    // The plane of strip columns beside Image(); a null image when the surface keeps none.
+    const QImage &Columns() const { return columns_; }
+    // The strip column the pixel at (x, y) remembers: kNoColumn outside the drawable area, on a
+    // surface that keeps no plane, and for a colour from anywhere else.
+    StripColumn ColumnAt(float x, float y) const;
+
     // Paints the part of the surface within `exposed`, with the surface's top-left corner at
     // `origin` (both in the painter's logical pixels). Nothing is smoothed: on a scaled screen
     // each device pixel shows the image pixel that shownPixel names, so a partial repaint shows
     // exactly what a full one would, and a pointer points at the pixel it is seen on.
     void paint(QPainter &painter, QPoint origin, const QRect &exposed) const;
 
-    // Changes the image directly; edit(image) returns the rectangle it changed.
-    template <typename Edit> void edit(Edit &&editImage) { notify(editImage(image_)); }
+    // Changes the image directly; edit(image) returns the rectangle it changed. An edit that
+    // takes (image, columns) changes the plane of strip columns too (a null image when the
+    // surface keeps none); one that takes the image alone leaves the rectangle it returns
+    // remembering no column.
+    template <typename Edit> void edit(Edit &&editImage)
+    {
+        if constexpr (std::is_invocable_v<Edit, QImage &, QImage &>) {
+            notify(editImage(image_, columns_));
+        } else {
+            const QRect changed = editImage(image_);
+            forgetColumns(changed);
+            notify(changed);
+        }
+    }
 
-    // Takes the other surface's picture, of the same size.
+    // Takes the other surface's picture, of the same size, and its columns where both keep
+    // them (none where only this one does).
     void copyFrom(const PictureSurface &other);
 
     // Called with every changed rectangle, so a view can repaint just that part.
@@ -98,9 +129,13 @@ public:
 private:
     QRect rect() const { return QRect(QPoint(0, 0), image_.size()); }
     void fillSpan(int y, int left, int right, QRgb pixel);
+    void forgetInkedColumns(const QString &text, QPoint baseline, const QRect &area);
     void notify(const QRect &changed);
+    // The pixels of `area` remember no column.
+    void forgetColumns(const QRect &area);
 
-    QImage image_; // the pixels
+    QImage image_;   // the pixels
+    QImage columns_; // the strip column of each pixel, or null
     ColorValue backColor_ = kDefaultBackColor;
     std::function<void(const QRect &)> changeListener_;
     int batchDepth_ = 0;

@@ -143,7 +143,8 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
                                                           "Change &palette", "&Go to palette…",
                                                           "&Edit palette…",  "&Browse palettes…",
                                                           "&Copy palette",   "Pa&ste palette",
-                                                          "&Export palette…"};
+                                                          "&Export palette…", "-",
+                                                          "&Live palette"};
     QTest::newRow("Brush") << "&Brush" << QStringList{"&Brush selection",   "&Larger brush",
                                                       "&Smaller brush",     "-",
                                                       "&Connected strokes", "&Mirror"};
@@ -235,6 +236,7 @@ void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey_data()
     row("copy palette", "&Palette", "&Copy palette", "", "Ctrl+Shift+C", true);
     row("paste palette", "&Palette", "Pa&ste palette", "", "Ctrl+Shift+V", true);
     row("export palette", "&Palette", "&Export palette…", "", "Ctrl+E", false);
+    row("live palette", "&Palette", "&Live palette", "", "Ctrl+Shift+L", true);
     row("brush selection", "&Brush", "&Brush selection", "brush selection", "Ctrl+B", true);
     row("larger brush", "&Brush", "&Larger brush", "", "]", true);
     row("smaller brush", "&Brush", "&Smaller brush", "", "[", true);
