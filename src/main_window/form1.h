@@ -210,9 +210,10 @@ private:
 
     // The living palette (form1_livepalette.cpp).
     void setLivePalette(bool on);
-    // With Live palette, the remembered pixels and the painting colour take their columns'
-    // colours in `waves`.
+    // With Live palette, the remembered pixels take their columns' colours in `waves`, and
+    // the painting colour its column's on the strip.
     void followStrip(const PaletteWaves &waves);
+    void followColour();
     // The recipe Save As writes into a PNG: empty when no pixel remembers a column.
     QByteArray pictureRecipe(qsizetype *dropped) const;
 

@@ -7,7 +7,6 @@
 #include "main_window/form1.h"
 
 #include "main_window/statusline.h"
-#include "palette/sinepalette.h"
 #include "surface/picturebox.h"
 
 #include <QAction>
@@ -64,9 +63,7 @@ void Form1::showState(const StepState &state)
     palette_ = state.palette;
     livePalette = state.livePalette;
     commands_.livePalette->setChecked(livePalette);
-    if (livePalette && colorColumn != kNoColumn) {
-        color = paletteColumnColor(palette_.waves, colorColumn);
-    }
+    followColour();
     showStatus();
     const QString title = paletteTitle(palette_);
     Picture2->setToolTip(title + QStringLiteral("\nPress to pick the colour under the pointer."));

@@ -23,7 +23,15 @@ void Form1::setLivePalette(bool on)
         followStrip(palette_.waves);
     });
     commands_.livePalette->setChecked(livePalette);
+    followColour();
     showStatus();
+}
+
+void Form1::followColour()
+{
+    if (livePalette && colorColumn != kNoColumn) {
+        color = paletteColumnColor(palette_.waves, colorColumn);
+    }
 }
 
 void Form1::followStrip(const PaletteWaves &waves)
@@ -35,10 +43,6 @@ void Form1::followStrip(const PaletteWaves &waves)
     Picture1->surface().edit([&](QImage &canvas, QImage &columns) {
         return recolourByColumns(canvas, columns, colours);
     });
-    if (colorColumn != kNoColumn) {
-        color = fromQRgb(colours[colorColumn]);
-        showStatus();
-    }
 }
 
 QByteArray Form1::pictureRecipe(qsizetype *dropped) const

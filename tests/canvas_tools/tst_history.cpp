@@ -27,6 +27,8 @@ private slots:
     void undoAndRedoWalkTheStepsAndANewStepDropsTheRedo();
     void stepsThatChangeNothingAreNotKept();
     void theOldestStepsGoBeyondTheCapacity();
+    void aStepBringsBackTheStripColumnsWithThePixels();
+    void aChangeOfColumnsAloneIsAStep();
 };
 
 void TestHistory::aStepKeepsTheChangedRectangleBeforeAndAfter_data()
@@ -122,6 +124,58 @@ void TestHistory::theOldestStepsGoBeyondTheCapacity()
     }
     QVERIFY(!history.undo()); // the first step, back to grey, is gone
     QCOMPARE(surface.Point(5, 5), kRed);
+}
+
+void TestHistory::aStepBringsBackTheStripColumnsWithThePixels()
+{
+    PictureSurface surface(QSize(20, 10));
+    surface.keepColumns();
+    History history;
+    history.begin({&surface}, StepState{});
+    surface.edit([](QImage &image, QImage &plane) {
+        const QRect area(2, 2, 4, 3);
+        image.fill(Qt::red); // the whole picture, but only the rectangle changes columns
+        fillColumns(plane, area, 5);
+        columnRow(plane, 3)[3] = 6; // a second run in the middle row
+        return image.rect();
+    });
+    history.end(StepState{});
+    // The pixels before and after, four bytes each, and the columns as runs of a length and a
+    // column, two bytes each: one run a row before; after, one run in rows 0, 1 and 5..9, three
+    // in rows 2 and 4, five in row 3.
+    QCOMPARE(history.bytes(), 2 * 4 * 20 * 10 + 2 * 2 * (10 + (7 + 3 + 5 + 3)));
+    QCOMPARE(surface.ColumnAt(3, 3), StripColumn(6));
+    QCOMPARE(surface.ColumnAt(5, 4), StripColumn(5));
+    history.undo();
+    QCOMPARE(surface.Columns(), emptyColumnPlane(QSize(20, 10)));
+    QCOMPARE(surface.Point(0, 0), kGrey);
+    history.redo();
+    QCOMPARE(surface.ColumnAt(2, 2), StripColumn(5));
+    QCOMPARE(surface.ColumnAt(3, 3), StripColumn(6));
+    QCOMPARE(surface.ColumnAt(4, 3), StripColumn(5));
+    QCOMPARE(surface.ColumnAt(6, 3), kNoColumn);
+    QCOMPARE(surface.ColumnAt(5, 5), kNoColumn);
+    QCOMPARE(surface.Point(19, 9), kRed);
+}
+
+void TestHistory::aChangeOfColumnsAloneIsAStep()
+{
+    PictureSurface surface(QSize(20, 10));
+    surface.keepColumns();
+    History history;
+    history.begin({&surface}, StepState{});
+    surface.edit([](QImage &, QImage &plane) {
+        columnRow(plane, 3)[7] = 300;
+        return QRect(7, 3, 1, 1);
+    });
+    history.end(StepState{});
+    QVERIFY(history.canUndo());
+    // One pixel: four bytes before and after, and one run of one column before and after.
+    QCOMPARE(history.bytes(), 2 * 4 + 2 * 4);
+    history.undo();
+    QCOMPARE(surface.ColumnAt(7, 3), kNoColumn);
+    history.redo();
+    QCOMPARE(surface.ColumnAt(7, 3), StripColumn(300));
 }
 
 QTEST_MAIN(TestHistory)

@@ -37,6 +37,9 @@ private slots:
     void printOfANumberDrawsItsDigits();
     void changesAreReportedWithTheirRectangle();
     void aCopySharesThePictureUntilEitherIsDrawnOn();
+    void everyDrawingForgetsTheColumnsOfThePixelsItDraws_data();
+    void everyDrawingForgetsTheColumnsOfThePixelsItDraws();
+    void printForgetsTheColumnsOfItsInkAlone();
 };
 
 void TestPictureSurface::colourValuesLayRedInTheLowByte_data()
@@ -340,6 +343,107 @@ void TestPictureSurface::aCopySharesThePictureUntilEitherIsDrawnOn()
     QCOMPARE(copy.Point(2, 2), kGrey);
     copy.PSet(5, 5, kBlue);
     QCOMPARE(original.Point(5, 5), kGrey);
+}
+
+using Columns = QList<int>; // the column a pixel remembers; 65535 for none
+
+void TestPictureSurface::everyDrawingForgetsTheColumnsOfThePixelsItDraws_data()
+{
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<QList<QPoint>>("points");
+    QTest::addColumn<Columns>("columns");
+    // Every pixel of a 40 x 30 surface remembers column 7 before the drawing.
+    QTest::newRow("PSet: its pixel alone") << "pset" << QList<QPoint>{{3, 4}, {4, 4}, {3, 5}}
+                                           << Columns{65535, 7, 7};
+    QTest::newRow("a vertical line, both ends")
+        << "vertical" << QList<QPoint>{{10, 2}, {10, 5}, {10, 1}, {10, 6}, {11, 3}}
+        << Columns{65535, 65535, 7, 7, 7};
+    QTest::newRow("a slanted line") << "slant" << QList<QPoint>{{0, 0}, {4, 2}, {8, 4}, {4, 3}}
+                                    << Columns{65535, 65535, 65535, 7};
+    QTest::newRow("a solid circle of radius 3")
+        << "disc" << QList<QPoint>{{20, 15}, {23, 15}, {22, 17}, {24, 15}, {23, 17}}
+        << Columns{65535, 65535, 65535, 7, 7};
+    QTest::newRow("an unfilled circle: its outline alone")
+        << "ring" << QList<QPoint>{{20, 15}, {23, 15}, {17, 15}, {24, 15}}
+        << Columns{7, 65535, 65535, 7};
+    QTest::newRow("Cls: everything") << "cls" << QList<QPoint>{{0, 0}, {39, 29}, {20, 15}}
+                                     << Columns{65535, 65535, 65535};
+    QTest::newRow("an edit of the pixels alone: the rectangle it returns")
+        << "pixels" << QList<QPoint>{{5, 5}, {6, 6}, {7, 7}, {4, 5}}
+        << Columns{65535, 65535, 7, 7};
+    QTest::newRow("an edit with columns: what it writes")
+        << "columns" << QList<QPoint>{{1, 1}, {2, 1}} << Columns{300, 7};
+    QTest::newRow("outside the surface: none")
+        << "nothing" << QList<QPoint>{{-1, 0}, {40, 0}, {0, 30}, {39, 29}}
+        << Columns{65535, 65535, 65535, 7};
+}
+
+void TestPictureSurface::everyDrawingForgetsTheColumnsOfThePixelsItDraws()
+{
+    QFETCH(QString, drawing);
+    QFETCH(QList<QPoint>, points);
+    QFETCH(Columns, columns);
+    PictureSurface surface(QSize(40, 30));
+    QCOMPARE(surface.ColumnAt(0, 0), kNoColumn); // no plane yet
+    surface.keepColumns();
+    QCOMPARE(surface.ColumnAt(39, 29), kNoColumn);
+    surface.edit([](QImage &image, QImage &plane) {
+        fillColumns(plane, plane.rect(), 7);
+        return image.rect();
+    });
+    if (drawing == "pset") {
+        surface.PSet(3, 4, kRed);
+    } else if (drawing == "vertical") {
+        surface.Line(10, 2, 10, 5, kRed);
+    } else if (drawing == "slant") {
+        surface.Line(0, 0, 8, 4, kRed);
+    } else if (drawing == "disc" || drawing == "ring") {
+        surface.FillStyle =
+            drawing == "disc" ? PictureSurface::kFillSolid : PictureSurface::kFillTransparent;
+        surface.FillColor = kBlue;
+        surface.Circle(20, 15, 3, kRed);
+    } else if (drawing == "cls") {
+        surface.Cls();
+    } else if (drawing == "pixels") {
+        surface.edit([](QImage &) { return QRect(5, 5, 2, 2); });
+    } else if (drawing == "columns") {
+        surface.edit([](QImage &, QImage &plane) {
+            fillColumns(plane, QRect(1, 1, 1, 1), 300);
+            return QRect(1, 1, 1, 1);
+        });
+    }
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        QCOMPARE(int(surface.ColumnAt(float(points[i].x()), float(points[i].y()))), columns[i]);
+    }
+}
+
+void TestPictureSurface::printForgetsTheColumnsOfItsInkAlone()
+{
+    PictureSurface surface(QSize(120, 30));
+    surface.keepColumns();
+    surface.edit([](QImage &image, QImage &plane) {
+        fillColumns(plane, plane.rect(), 40);
+        return image.rect();
+    });
+    surface.CurrentX = 5;
+    surface.CurrentY = 5;
+    surface.Print(QStringLiteral("HI 42"));
+    int inked = 0;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            const bool ink = surface.Point(float(x), float(y)) == PictureSurface::kDefaultForeColor;
+            inked += ink;
+            QCOMPARE(int(surface.ColumnAt(float(x), float(y))), ink ? 65535 : 40);
+        }
+    }
+    QVERIFY(inked > 20);
+    // A copy takes the columns with the pixels; a copy of a surface without them, none.
+    PictureSurface copy(QSize(120, 30));
+    copy.keepColumns();
+    copy.copyFrom(surface);
+    QCOMPARE(copy.Columns(), surface.Columns());
+    copy.copyFrom(PictureSurface(QSize(120, 30)));
+    QCOMPARE(copy.ColumnAt(0, 0), kNoColumn);
 }
 
 QTEST_MAIN(TestPictureSurface)
