@@ -4,6 +4,7 @@
 // Every input that fuzzing ever found to crash, hang or leak a reader, read again: a picture or
 // a reason, and nothing else (under the sanitizers, nothing undefined either).
 #include "palette/paletteline.h"
+#include "palette/picturerecipe.h"
 #include "picture_files/picturefile.h"
 
 #include <QDir>
@@ -24,7 +25,7 @@ void TestFuzzRegressions::everyFindingIsReadOrRefused_data()
     const QString folder = QFINDTESTDATA("fuzz/regressions");
     QVERIFY(!folder.isEmpty());
     int found = 0;
-    for (const char *reader : {"picture", "palette"}) {
+    for (const char *reader : {"picture", "palette", "recipe"}) {
         const QDir inputs(folder + u'/' + QLatin1String(reader));
         for (const QString &name : inputs.entryList(QDir::Files)) {
             QTest::newRow(qPrintable(QLatin1String(reader) + u'/' + name))
@@ -32,7 +33,7 @@ void TestFuzzRegressions::everyFindingIsReadOrRefused_data()
             ++found;
         }
     }
-    QVERIFY(found >= 2);
+    QVERIFY(found >= 4);
 }
 
 void TestFuzzRegressions::everyFindingIsReadOrRefused()
@@ -45,6 +46,21 @@ void TestFuzzRegressions::everyFindingIsReadOrRefused()
     if (reader == "palette") {
         const PaletteLineRead read = readPaletteLine(QString::fromUtf8(bytes));
         QVERIFY(read.error.size() < 400);
+        return;
+    }
+    if (reader == "recipe") { // a PNG to its end chunk, then a recipe for it
+        const qsizetype end = bytes.indexOf("IEND") + 8;
+        const PictureRead picture = readPictureBytes(bytes.left(end));
+        QCOMPARE(picture.error, QString());
+        const RecipeRead read =
+            decodeRecipe(bytes.mid(end), picture.picture.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(read.columns.isNull() != read.error.isEmpty());
+        // The saves the program made are taken, with the palette they were saved with.
+        if (path.endsWith(QLatin1String("saved-stroke"))) {
+            QCOMPARE(read.palette.number, 5u);
+        } else if (path.endsWith(QLatin1String("saved-kaleidoscope"))) {
+            QCOMPARE(read.palette.number, 1u);
+        }
         return;
     }
     for (const PictureRead &read : {readPictureBytes(bytes), readPicture(path)}) {
