@@ -38,6 +38,11 @@ constexpr Target kTargets[] = {
     {"EditorSliderStep", nullptr, 1'000.0, false},
     {"BrowserPage", nullptr, 16'000.0, false},
     {"BrowserFirstPageAt1000000", nullptr, 60'000.0, false},
+    {"RecolourRememberedCanvas", "MemcpyCanvas", 3.0, false},
+    {"RecolourEveryPixelApart", "MemcpyCanvas", 0, true},
+    {"EditorSliderStepLive", nullptr, 2'000.0, false},
+    {"SavePngWithRecipe", "SavePngPlain", 1.3, false},
+    {"OpenPngWithRecipe", "OpenPngPlain", 1.3, false},
 };
 
 // Keeps each case's median real time, in seconds, as the runs come in.

@@ -64,6 +64,10 @@ QRect changedRect(const QImage &before, const QImage &after)
 
 PackedColumns::PackedColumns(const QImage &plane, const QRect &area) : size_(area.size())
 {
+    if (area == plane.rect()) {
+        whole_ = plane;
+        return;
+    }
     constexpr StripColumn kLongestRun = 0xffff;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const StripColumn *row = columnRow(plane, y);
@@ -80,8 +84,17 @@ PackedColumns::PackedColumns(const QImage &plane, const QRect &area) : size_(are
     }
 }
 
+qsizetype PackedColumns::bytes() const
+{
+    return whole_.isNull() ? qsizetype(runs_.size() * sizeof(StripColumn)) : whole_.sizeInBytes();
+}
+
 void PackedColumns::unpack(QImage &plane, QPoint at) const
 {
+    if (!whole_.isNull()) {
+        plane = whole_;
+        return;
+    }
     std::size_t run = 0;
     for (int y = 0; y < size_.height(); ++y) {
         StripColumn *row = columnRow(plane, at.y() + y) + at.x();
@@ -110,8 +123,10 @@ void History::end(const StepState &state)
         const QImage &now = noted.surface->Image();
         const QImage &columnsNow = noted.surface->Columns();
         const bool columns = !noted.columns.isNull() && !columnsNow.isNull();
-        const QRect changed = changedRect(noted.picture, now) |
-                              (columns ? changedRect(noted.columns, columnsNow) : QRect());
+        QRect changed = changedRect(noted.picture, now);
+        if (columns && changed != now.rect()) {
+            changed |= changedRect(noted.columns, columnsNow);
+        }
         // A change of the whole picture keeps the pictures themselves, shared, not copies.
         auto part = [&](const QImage &image) {
             return changed == image.rect() ? image : image.copy(changed);

@@ -31,18 +31,20 @@ struct StepState {
 QRect changedRect(const QImage &before, const QImage &after);
 
 // A rectangle of a plane of strip columns, packed as runs of one column: a stroke's rectangle
-// holds a few runs a row, where the plane itself holds two bytes a pixel.
+// holds a few runs a row, where the plane itself holds two bytes a pixel. The whole plane is
+// kept as it is, shared.
 class PackedColumns {
 public:
     PackedColumns() = default;
     PackedColumns(const QImage &plane, const QRect &area);
     // Writes the rectangle back into `plane` with its top-left corner at `at`.
     void unpack(QImage &plane, QPoint at) const;
-    qsizetype bytes() const { return qsizetype(runs_.size() * sizeof(StripColumn)); }
+    qsizetype bytes() const;
 
 private:
     QSize size_;
     std::vector<StripColumn> runs_; // pairs of a length and a column, row after row
+    QImage whole_;                  // the whole plane, when the rectangle is all of it
 };
 
 // The changes to the pictures, for undo and redo. A step is one change as the user sees it: a

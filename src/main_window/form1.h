@@ -4,6 +4,7 @@
 #pragma once
 
 #include "canvas_tools/history.h"
+#include "canvas_tools/livecolours.h"
 #include "canvas_tools/stroke.h"
 #include "palette/palettecatalogue.h"
 #include "palette/palettenumber.h"
@@ -232,4 +233,6 @@ private:
     Commands commands_;
     BitmapWriter pictureWriter_; // writes the saved pictures
     History history_;
+    ColumnRuns liveRuns_;                 // the canvas's runs of one column, while Live palette is on
+    quint64 liveRunsVersion_ = ~quint64(0); // the plane's version they were read from
 };

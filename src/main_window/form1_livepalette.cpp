@@ -7,7 +7,6 @@
 
 #include "main_window/form1.h"
 
-#include "canvas_tools/livecolours.h"
 #include "palette/picturerecipe.h"
 #include "palette/sinepalette.h"
 #include "surface/picturebox.h"
@@ -40,9 +39,12 @@ void Form1::followStrip(const PaletteWaves &waves)
         return;
     }
     const StripColours colours = stripColours(waves);
-    Picture1->surface().edit([&](QImage &canvas, QImage &columns) {
-        return recolourByColumns(canvas, columns, colours);
-    });
+    PictureSurface &canvas = Picture1->surface();
+    if (liveRunsVersion_ != canvas.ColumnsVersion()) {
+        liveRuns_ = ColumnRuns(canvas.Columns());
+        liveRunsVersion_ = canvas.ColumnsVersion();
+    }
+    canvas.edit([&](QImage &image, const QImage &) { return liveRuns_.recolour(image, colours); });
 }
 
 QByteArray Form1::pictureRecipe(qsizetype *dropped) const

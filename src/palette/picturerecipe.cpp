@@ -11,12 +11,17 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 constexpr char kFirstLine[] = "sinepaint recipe 1";
 // The lines before the plane: a palette line of any sense is far shorter.
 constexpr qsizetype kLongestHeader = 4096;
 constexpr QRgb kColourBits = 0x00ffffff;
+// The longest run of one column written.
+constexpr int kLongestRun = 0xffff;
 
 const QString kDamaged = QStringLiteral("its palette and strip columns are damaged");
 
@@ -32,19 +37,31 @@ QByteArray encodeRecipe(const ShownPalette &palette, const QImage &picture, cons
                         qsizetype *dropped)
 {
     const StripColours colours = stripColours(palette.waves);
-    QByteArray plane(qsizetype(columns.width()) * columns.height() * 2, Qt::Uninitialized);
-    auto *out = reinterpret_cast<uchar *>(plane.data());
+    QByteArray runs;
     qsizetype notShown = 0;
+    std::vector<StripColumn> kept(std::size_t(columns.width()));
     for (int y = 0; y < columns.height(); ++y) {
         const StripColumn *row = columnRow(columns, y);
         const auto *pixels = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-        for (int x = 0; x < columns.width(); ++x, out += 2) {
+        for (int x = 0; x < columns.width(); ++x) {
             StripColumn column = row[x];
             if (column < kShownPaletteColumns && !showsItsColumn(pixels[x], column, colours)) {
                 column = kNoColumn;
                 ++notShown;
             }
-            qToLittleEndian<quint16>(column, out);
+            kept[std::size_t(x)] = column;
+        }
+        for (int x = 0; x < columns.width();) {
+            int end = x + 1;
+            while (end < columns.width() && kept[std::size_t(end)] == kept[std::size_t(x)] &&
+                   end - x < kLongestRun) {
+                ++end;
+            }
+            char run[4];
+            qToLittleEndian<quint16>(quint16(end - x), run);
+            qToLittleEndian<quint16>(kept[std::size_t(x)], run + 2);
+            runs.append(run, 4);
+            x = end;
         }
     }
     if (dropped) {
@@ -52,7 +69,7 @@ QByteArray encodeRecipe(const ShownPalette &palette, const QImage &picture, cons
     }
     return QByteArray(kFirstLine) + '\n' + paletteLine(palette).toUtf8() + '\n' +
            QByteArray::number(columns.width()) + ' ' + QByteArray::number(columns.height()) +
-           '\n' + deflated(plane);
+           '\n' + deflated(runs);
 }
 
 RecipeRead decodeRecipe(const QByteArray &recipe, const QImage &picture)
@@ -88,30 +105,47 @@ RecipeRead decodeRecipe(const QByteArray &recipe, const QImage &picture)
         read.error = QStringLiteral("its strip columns are for a picture of another size");
         return read;
     }
-    const auto plane = inflated(recipe.mid(sizeEnd + 1),
-                                qsizetype(picture.width()) * picture.height() * 2);
-    if (!plane) {
+    // A run a pixel at most.
+    const auto runs = inflated(recipe.mid(sizeEnd + 1), 4 * qsizetype(picture.width()) *
+                                                            picture.height());
+    if (!runs) {
         read.error = kDamaged;
         return read;
     }
     const StripColours colours = stripColours(line.palette.waves);
     QImage columns(picture.size(), QImage::Format_Grayscale16);
-    const auto *in = reinterpret_cast<const uchar *>(plane->constData());
+    const auto *in = reinterpret_cast<const uchar *>(runs->constData());
+    const uchar *const end = in + runs->size();
+    bool pastTheStrip = false;
     qsizetype notShown = 0;
     for (int y = 0; y < picture.height(); ++y) {
         StripColumn *row = columnRow(columns, y);
         const auto *pixels = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
-        for (int x = 0; x < picture.width(); ++x, in += 2) {
-            const StripColumn column = qFromLittleEndian<quint16>(in);
-            if (column >= kShownPaletteColumns && column != kNoColumn) {
-                read.error = QStringLiteral("its strip columns name a column past the strip's "
-                                            "last, %1")
-                                 .arg(kShownPaletteColumns - 1);
+        for (int x = 0; x < picture.width(); in += 4) {
+            const int length = end - in < 4 ? 0 : qFromLittleEndian<quint16>(in);
+            if (length == 0 || length > picture.width() - x) { // the row's runs do not add up
+                read.error = kDamaged;
                 return read;
             }
-            notShown += column != kNoColumn && !showsItsColumn(pixels[x], column, colours);
-            row[x] = column;
+            const StripColumn column = qFromLittleEndian<quint16>(in + 2);
+            std::fill(row + x, row + x + length, column);
+            if (column != kNoColumn) {
+                pastTheStrip |= column >= kShownPaletteColumns;
+                for (int i = x; i < x + length && column < kShownPaletteColumns; ++i) {
+                    notShown += !showsItsColumn(pixels[i], column, colours);
+                }
+            }
+            x += length;
         }
+    }
+    if (in != end) {
+        read.error = kDamaged;
+        return read;
+    }
+    if (pastTheStrip) {
+        read.error = QStringLiteral("its strip columns name a column past the strip's last, %1")
+                         .arg(kShownPaletteColumns - 1);
+        return read;
     }
     if (notShown > 0) {
         read.error = QStringLiteral("its pixels no longer show its palette's colours (%1 differ), "

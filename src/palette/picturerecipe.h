@@ -12,8 +12,9 @@
 // A picture's recipe: the palette on the strip and the strip column each pixel remembers, kept
 // in a PNG beside the pixels so that the picture can follow the strip again in a later run.
 // Its bytes: the line "sinepaint recipe 1", the palette's line, the plane's width and height,
-// each ending in a line feed, then the plane as a zlib stream of little-endian 16-bit columns,
-// row after row (65535 for a pixel that remembers none).
+// each ending in a line feed, then the plane as a zlib stream of runs of one column, row after
+// row: a run is a length (1 to 65535) and a column (65535 for none), little-endian 16-bit
+// numbers, and the lengths of a row's runs add up to its width.
 
 // The recipe of `picture` with the palette on the strip: the columns of the pixels that show
 // their column's colour in that palette; a pixel that shows another colour is kept as one that

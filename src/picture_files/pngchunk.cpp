@@ -97,14 +97,15 @@ QByteArray deflated(const QByteArray &bytes)
     QByteArray stream(qsizetype(size), Qt::Uninitialized);
     compress2(reinterpret_cast<Bytef *>(stream.data()), &size,
               reinterpret_cast<const Bytef *>(bytes.constData()), uLong(bytes.size()),
-              Z_DEFAULT_COMPRESSION);
+              Z_BEST_SPEED);
     stream.truncate(qsizetype(size));
     return stream;
 }
 
-std::optional<QByteArray> inflated(const QByteArray &stream, qsizetype size)
+std::optional<QByteArray> inflated(const QByteArray &stream, qsizetype limit)
 {
-    QByteArray bytes(size, Qt::Uninitialized);
+    // One byte more than the limit tells a stream that is too long.
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
     z_stream z{};
     if (inflateInit(&z) != Z_OK) {
         return std::nullopt;
@@ -112,12 +113,13 @@ std::optional<QByteArray> inflated(const QByteArray &stream, qsizetype size)
     z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stream.constData()));
     z.avail_in = uInt(stream.size());
     z.next_out = reinterpret_cast<Bytef *>(bytes.data());
-    z.avail_out = uInt(size);
+    z.avail_out = uInt(limit + 1);
     const int result = inflate(&z, Z_FINISH);
-    const bool whole = result == Z_STREAM_END && z.avail_out == 0 && z.avail_in == 0;
+    const bool whole = result == Z_STREAM_END && z.avail_out > 0 && z.avail_in == 0;
     inflateEnd(&z);
     if (!whole) {
         return std::nullopt;
     }
+    bytes.truncate(limit + 1 - qsizetype(z.avail_out));
     return bytes;
 }

@@ -29,6 +29,7 @@ PngChunk findPngChunk(const QByteArray &png, const char (&type)[5]);
 
 // `bytes` compressed as a zlib stream.
 QByteArray deflated(const QByteArray &bytes);
-// A zlib stream inflated to exactly `size` bytes: nothing when it is damaged, ends early or
-// holds more. Never holds more than `size` bytes in memory, whatever the stream says.
-std::optional<QByteArray> inflated(const QByteArray &stream, qsizetype size);
+// A zlib stream inflated: nothing when it is damaged, cut, followed by anything, or would be
+// longer than `limit` bytes. Never holds more than `limit` bytes in memory, whatever the
+// stream says.
+std::optional<QByteArray> inflated(const QByteArray &stream, qsizetype limit);

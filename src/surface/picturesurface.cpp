@@ -112,6 +112,7 @@ void PictureSurface::copyFrom(const PictureSurface &other)
     image_ = other.image_;
     if (!columns_.isNull()) {
         columns_ = other.columns_.isNull() ? emptyColumnPlane(size()) : other.columns_;
+        ++columnsVersion_;
     }
     notify(rect());
 }
@@ -119,6 +120,7 @@ void PictureSurface::copyFrom(const PictureSurface &other)
 void PictureSurface::keepColumns()
 {
     columns_ = emptyColumnPlane(size());
+    ++columnsVersion_;
 }
 
 StripColumn PictureSurface::ColumnAt(float x, float y) const
@@ -134,6 +136,7 @@ void PictureSurface::forgetColumns(const QRect &area)
 {
     if (!columns_.isNull()) {
         fillColumns(columns_, area, kNoColumn);
+        ++columnsVersion_;
     }
 }
 
@@ -182,6 +185,7 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue col
             put(xa + roundedDivision(dx * (y - ya), dy), y);
         }
     }
+    columnsVersion_ += columns;
     const QRect bounds(QPoint(int(std::min(xa, xb)), int(std::min(ya, yb))),
                        QPoint(int(std::max(xa, xb)), int(std::max(ya, yb))));
     notify(bounds & rect());
@@ -315,6 +319,7 @@ void PictureSurface::Print(const QString &text)
 // The same text again, into a mask: the pixels it inks remember no column.
 void PictureSurface::forgetInkedColumns(const QString &text, QPoint baseline, const QRect &area)
 {
+    ++columnsVersion_;
     QImage ink(area.size(), QImage::Format_Grayscale8);
     ink.fill(0);
     {

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <type_traits>
+#include <utility>
 
 class QPainter;
 
@@ -74,6 +75,9 @@ public:
     void keepColumns();
     // The plane of strip columns beside Image(); a null image when the surface keeps none.
     const QImage &Columns() const { return columns_; }
+    // Changes each time any pixel's column may have changed, so that what is worked out from
+    // the plane can be kept until then.
+    quint64 ColumnsVersion() const { return columnsVersion_; }
     // The strip column the pixel at (x, y) remembers: kNoColumn outside the drawable area, on a
     // surface that keeps no plane, and for a colour from anywhere else.
     StripColumn ColumnAt(float x, float y) const;
@@ -86,11 +90,14 @@ public:
 
     // Changes the image directly; edit(image) returns the rectangle it changed. An edit that
     // takes (image, columns) changes the plane of strip columns too (a null image when the
-    // surface keeps none); one that takes the image alone leaves the rectangle it returns
-    // remembering no column.
+    // surface keeps none), or only reads it when it takes the columns as const; one that takes
+    // the image alone leaves the rectangle it returns remembering no column.
     template <typename Edit> void edit(Edit &&editImage)
     {
-        if constexpr (std::is_invocable_v<Edit, QImage &, QImage &>) {
+        if constexpr (std::is_invocable_v<Edit, QImage &, const QImage &>) {
+            notify(editImage(image_, std::as_const(columns_)));
+        } else if constexpr (std::is_invocable_v<Edit, QImage &, QImage &>) {
+            ++columnsVersion_;
             notify(editImage(image_, columns_));
         } else {
             const QRect changed = editImage(image_);
@@ -136,6 +143,7 @@ private:
 
     QImage image_;   // the pixels
     QImage columns_; // the strip column of each pixel, or null
+    quint64 columnsVersion_ = 0;
     ColorValue backColor_ = kDefaultBackColor;
     std::function<void(const QRect &)> changeListener_;
     int batchDepth_ = 0;

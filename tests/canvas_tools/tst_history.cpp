@@ -134,28 +134,45 @@ void TestHistory::aStepBringsBackTheStripColumnsWithThePixels()
     history.begin({&surface}, StepState{});
     surface.edit([](QImage &image, QImage &plane) {
         const QRect area(2, 2, 4, 3);
-        image.fill(Qt::red); // the whole picture, but only the rectangle changes columns
+        for (int y = 2; y <= 4; ++y) { // rows 2..4 whole, the columns in a part of them
+            std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(y)), 20, qRgb(255, 0, 0));
+        }
         fillColumns(plane, area, 5);
         columnRow(plane, 3)[3] = 6; // a second run in the middle row
-        return image.rect();
+        return QRect(0, 2, 20, 3);
     });
     history.end(StepState{});
     // The pixels before and after, four bytes each, and the columns as runs of a length and a
-    // column, two bytes each: one run a row before; after, one run in rows 0, 1 and 5..9, three
-    // in rows 2 and 4, five in row 3.
-    QCOMPARE(history.bytes(), 2 * 4 * 20 * 10 + 2 * 2 * (10 + (7 + 3 + 5 + 3)));
+    // column, two bytes each: one run a row before; after, three in rows 2 and 4, five in row 3.
+    QCOMPARE(history.bytes(), 2 * 4 * 20 * 3 + 2 * 2 * (3 + (3 + 5 + 3)));
     QCOMPARE(surface.ColumnAt(3, 3), StripColumn(6));
     QCOMPARE(surface.ColumnAt(5, 4), StripColumn(5));
     history.undo();
     QCOMPARE(surface.Columns(), emptyColumnPlane(QSize(20, 10)));
-    QCOMPARE(surface.Point(0, 0), kGrey);
+    QCOMPARE(surface.Point(0, 2), kGrey);
     history.redo();
     QCOMPARE(surface.ColumnAt(2, 2), StripColumn(5));
     QCOMPARE(surface.ColumnAt(3, 3), StripColumn(6));
     QCOMPARE(surface.ColumnAt(4, 3), StripColumn(5));
     QCOMPARE(surface.ColumnAt(6, 3), kNoColumn);
     QCOMPARE(surface.ColumnAt(5, 5), kNoColumn);
-    QCOMPARE(surface.Point(19, 9), kRed);
+    QCOMPARE(surface.Point(19, 4), kRed);
+
+    // A change of the whole picture keeps whole planes, shared: two bytes a pixel each.
+    const qsizetype before = history.bytes();
+    history.begin({&surface}, StepState{});
+    surface.edit([](QImage &image, QImage &plane) {
+        image.fill(Qt::blue);
+        fillColumns(plane, plane.rect(), 9);
+        return image.rect();
+    });
+    history.end(StepState{});
+    QCOMPARE(history.bytes() - before, 2 * 4 * 20 * 10 + 2 * 2 * 20 * 10);
+    history.undo();
+    QCOMPARE(surface.ColumnAt(3, 3), StripColumn(6));
+    QCOMPARE(surface.ColumnAt(0, 0), kNoColumn);
+    history.redo();
+    QCOMPARE(surface.ColumnAt(3, 3), StripColumn(9));
 }
 
 void TestHistory::aChangeOfColumnsAloneIsAStep()

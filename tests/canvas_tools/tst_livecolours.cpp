@@ -32,7 +32,7 @@ class TestLiveColours : public QObject {
 private slots:
     void aRememberedPixelTakesItsColumnsColour_data();
     void aRememberedPixelTakesItsColumnsColour();
-    void theChangedRowsAreThoseWhosePixelsChanged();
+    void theRowsHoldingRememberedPixelsAreRepainted();
     void aReplacementGivesTheReplacedPixelsThePaintingColoursColumn_data();
     void aReplacementGivesTheReplacedPixelsThePaintingColoursColumn();
 };
@@ -68,19 +68,25 @@ void TestLiveColours::aRememberedPixelTakesItsColumnsColour()
     }
 }
 
-void TestLiveColours::theChangedRowsAreThoseWhosePixelsChanged()
+void TestLiveColours::theRowsHoldingRememberedPixelsAreRepainted()
 {
-    QImage image(10, 8, QImage::Format_RGB32);
+    QImage image(10, 9, QImage::Format_RGB32);
     image.fill(kGrey);
     QImage columns = emptyColumnPlane(image.size());
-    columnRow(columns, 1)[4] = 0;   // the first row that changes
-    columnRow(columns, 6)[9] = 200; // the last row that changes
+    columnRow(columns, 1)[4] = 0; // the first row
+    fillColumns(columns, QRect(2, 6, 8, 1), 200);
     image.setPixel(3, 7, 0xfff80a00);
-    columnRow(columns, 7)[3] = 524; // shows its colour already: no change
-    QCOMPARE(recolourByColumns(image, columns, table()), QRect(0, 1, 10, 6));
+    columnRow(columns, 7)[3] = 524; // the last row, though it shows its colour already
+    columnRow(columns, 8)[0] = 600; // no column of the strip: remembers none
+    const ColumnRuns runs(columns);
+    QCOMPARE(runs.count(), 3);
+    QCOMPARE(runs.recolour(image, table()), QRect(0, 1, 10, 7));
     QCOMPARE(image.pixel(4, 1), 0xff7e7e7eu);
+    QCOMPARE(image.pixel(1, 6), kGrey);
+    QCOMPARE(image.pixel(2, 6), 0xff1b2f9cu);
     QCOMPARE(image.pixel(9, 6), 0xff1b2f9cu);
-    QCOMPARE(recolourByColumns(image, columns, table()), QRect());
+    QCOMPARE(image.pixel(0, 8), kGrey);
+    QCOMPARE(recolourByColumns(image, emptyColumnPlane(image.size()), table()), QRect());
 }
 
 void TestLiveColours::aReplacementGivesTheReplacedPixelsThePaintingColoursColumn_data()

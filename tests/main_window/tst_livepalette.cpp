@@ -258,11 +258,17 @@ void TestLivePalette::turningLiveOnRepaintsAtOnceAsOneStep()
     form_->commands().redo->trigger();
     QVERIFY(form_->livePalette);
     QCOMPARE(canvasAt(*form_, {50, 60}), RGB(75, 233, 168));
+    // A disc painted while live follows the next palette too: palette 9's columns 100, 200.
+    pickFromStrip(200);
+    dragOn(form_->Picture1, {{300, 60}, {300, 60}});
+    QVERIFY(form_->goToPalette(9));
+    QCOMPARE(canvasAt(*form_, {50, 60}), RGB(251, 210, 62));
+    QCOMPARE(canvasAt(*form_, {300, 60}), RGB(7, 12, 232));
     // Off leaves the canvas as it is.
     form_->commands().livePalette->trigger();
     QVERIFY(!form_->livePalette);
     QVERIFY(form_->goToPalette(1));
-    QCOMPARE(canvasAt(*form_, {50, 60}), RGB(75, 233, 168));
+    QCOMPARE(canvasAt(*form_, {50, 60}), RGB(251, 210, 62));
 }
 
 void TestLivePalette::editPaletteRecoloursLiveAndCancelPutsTheCanvasBack()

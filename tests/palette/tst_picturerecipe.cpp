@@ -37,19 +37,21 @@ QImage picture()
     return image;
 }
 
-// A recipe with these lines, then a zlib stream of the columns (little-endian 16 bits).
-QByteArray recipe(const QByteArray &lines, const QList<quint16> &columns)
+// A recipe with these lines, then a zlib stream of runs: pairs of a length and a column, each
+// a little-endian 16-bit number.
+QByteArray recipe(const QByteArray &lines, const QList<quint16> &runs)
 {
     QByteArray plane;
-    for (quint16 column : columns) {
+    for (quint16 number : runs) {
         char bytes[2];
-        qToLittleEndian(column, bytes);
+        qToLittleEndian(number, bytes);
         plane.append(bytes, 2);
     }
     return lines + qCompress(plane).mid(4); // without Qt's length in front
 }
 
-const QList<quint16> kColumns{65535, 200, 65535, 65535, 65535, 65535, 65535, 65535};
+// Row 0: none, 200, none, none; row 1: none.
+const QList<quint16> kColumns{1, 65535, 1, 200, 2, 65535, 4, 65535};
 const QByteArray kLines = "sinepaint recipe 1\n" + kPaletteOne + "\n4 2\n";
 
 } // namespace
@@ -113,9 +115,9 @@ void TestPictureRecipe::aStreamInflatesToExactlyItsSize_data()
     QTest::addColumn<int>("size");
     QTest::addColumn<bool>("taken");
     const QByteArray stream = qCompress(QByteArray(1000, 'x')).mid(4);
-    QTest::newRow("its size") << stream << 1000 << true;
-    QTest::newRow("more than the size") << stream << 999 << false;
-    QTest::newRow("less than the size") << stream << 1001 << false;
+    QTest::newRow("as long as the limit") << stream << 1000 << true;
+    QTest::newRow("longer than the limit") << stream << 999 << false;
+    QTest::newRow("shorter than the limit") << stream << 1001 << true;
     QTest::newRow("cut") << stream.chopped(3) << 1000 << false;
     QTest::newRow("something after it") << stream + "x" << 1000 << false;
     QTest::newRow("no stream") << QByteArray("xxxxxxxx") << 8 << false;
@@ -142,12 +144,12 @@ void TestPictureRecipe::aRecipeIsTakenOnlyWhenItFitsThePicture_data()
     QTest::addColumn<int>("last"); // the column pixel (3, 1) remembers when taken
     const QString damaged = QStringLiteral("its palette and strip columns are damaged");
     QList<quint16> past = kColumns;
-    past[5] = 525;
+    past[7] = 525;
     QList<quint16> wrongColumn = kColumns;
-    wrongColumn[1] = 201;
+    wrongColumn[3] = 201;
     QTest::newRow("a recipe that fits") << recipe(kLines, kColumns) << QString() << 65535;
     QTest::newRow("column 524 on a pixel that shows it")
-        << recipe(kLines, {65535, 200, 65535, 65535, 65535, 65535, 65535, 524}) << QString() << 524;
+        << recipe(kLines, {1, 65535, 1, 200, 2, 65535, 3, 65535, 1, 524}) << QString() << 524;
     QTest::newRow("another version")
         << recipe("sinepaint recipe 2\n" + kPaletteOne + "\n4 2\n", kColumns)
         << "its palette and strip columns are in a form this version cannot read" << 65535;
@@ -168,8 +170,14 @@ void TestPictureRecipe::aRecipeIsTakenOnlyWhenItFitsThePicture_data()
     QTest::newRow("another size")
         << recipe("sinepaint recipe 1\n" + kPaletteOne + "\n2 4\n", kColumns)
         << "its strip columns are for a picture of another size" << 65535;
-    QTest::newRow("too few columns")
-        << recipe(kLines, kColumns.mid(0, 7)) << damaged << 65535;
+    QTest::newRow("a row short") << recipe(kLines, kColumns.mid(0, 6)) << damaged << 65535;
+    QTest::newRow("half a run") << recipe(kLines, kColumns.mid(0, 7)) << damaged << 65535;
+    QTest::newRow("a run past the end of its row")
+        << recipe(kLines, {1, 65535, 1, 200, 3, 65535, 3, 65535}) << damaged << 65535;
+    QTest::newRow("a run of no pixels")
+        << recipe(kLines, {1, 65535, 0, 200, 1, 200, 2, 65535, 4, 65535}) << damaged << 65535;
+    QTest::newRow("a run after the last row")
+        << recipe(kLines, kColumns + QList<quint16>{1, 65535}) << damaged << 65535;
     QTest::newRow("a column past 524")
         << recipe(kLines, past) << "its strip columns name a column past the strip's last, 524" << 65535;
     QTest::newRow("a pixel that does not show its column")
@@ -212,8 +220,8 @@ void TestPictureRecipe::aRecipeKeepsOnlyTheColumnsThePixelsShow()
     QCOMPARE(back.error, QString());
     QCOMPARE(columnRow(back.columns, 0)[1], StripColumn(200));
     QCOMPARE(columnRow(back.columns, 1)[2], kNoColumn);
-    QCOMPARE(inflated(kept.mid(kLines.size()), 16),
-             std::optional<QByteArray>(QByteArray::fromHex("ffffc800ffffffffffffffffffffffff")));
+    QCOMPARE(inflated(kept.mid(kLines.size()), 100),
+             std::optional<QByteArray>(QByteArray::fromHex("0100ffff0100c8000200ffff0400ffff")));
 }
 
 QTEST_MAIN(TestPictureRecipe)
