@@ -3,7 +3,6 @@
 
 #include "canvas_tools/livecolours.h"
 
-
 ColumnRuns::ColumnRuns(const QImage &columns) : width_(columns.width())
 {
     constexpr int kLongestRun = 0xffff;
@@ -18,8 +17,7 @@ ColumnRuns::ColumnRuns(const QImage &columns) : width_(columns.width())
             }
             // A column the strip does not have is remembered by no pixel.
             if (column < kPaletteColumns) {
-                runs_.push_back(
-                    {quint32(qint64(y) * width_ + x), quint16(end - x), column});
+                runs_.push_back({quint32(qint64(y) * width_ + x), quint16(end - x), column});
                 top = top < 0 ? y : top;
                 bottom = y;
             }

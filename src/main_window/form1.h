@@ -106,16 +106,16 @@ public:
     PictureBox *Picture3;  // Picture3: hidden copy of the canvas, written to the picture file
 
     // The window's state, shared by the handlers. Empty values count as 0 (black).
-    qint16 mera = 0;                  // mera: brush radius in pixels, 2..10
-    std::optional<ColorValue> color;  // color: the painting colour, empty until the first pick
+    qint16 mera = 0;                     // mera: brush radius in pixels, 2..10
+    std::optional<ColorValue> color;     // color: the painting colour, empty until the first pick
     StripColumn colorColumn = kNoColumn; // the strip column `color` was picked from, if any
-    qint16 spremeni = 0;              // spremeni: colour replacement 0 off, 1 armed
-    std::optional<ColorValue> color1; // color1: the colour a replacement turns into `color`
-    std::optional<ColorValue> color2; // color2: the pixel under test; the one-pass scan keeps
-                                      // it in a register, so it stays empty
-    int sir = 0;                      // sir: last column the whole-canvas work covers
-    int vis = 0;                      // vis: last row the whole-canvas work covers
-    QString imeslike;                 // imeslike: the picture name, T and the date and time
+    qint16 spremeni = 0;                 // spremeni: colour replacement 0 off, 1 armed
+    std::optional<ColorValue> color1;    // color1: the colour a replacement turns into `color`
+    std::optional<ColorValue> color2;    // color2: the pixel under test; the one-pass scan keeps
+                                         // it in a register, so it stays empty
+    int sir = 0;                         // sir: last column the whole-canvas work covers
+    int vis = 0;                         // vis: last row the whole-canvas work covers
+    QString imeslike;                    // imeslike: the picture name, T and the date and time
 
     // The brush's modes, chosen in the Brush menu; off at every start.
     bool connectedStrokes = false; // a stroke paints a disc at every pixel between two moves
@@ -233,6 +233,6 @@ private:
     Commands commands_;
     BitmapWriter pictureWriter_; // writes the saved pictures
     History history_;
-    ColumnRuns liveRuns_;                 // the canvas's runs of one column, while Live palette is on
+    ColumnRuns liveRuns_; // the canvas's runs of one column, while Live palette is on
     quint64 liveRunsVersion_ = ~quint64(0); // the plane's version they were read from
 };

@@ -68,8 +68,8 @@ QByteArray encodeRecipe(const ShownPalette &palette, const QImage &picture, cons
         *dropped = notShown;
     }
     return QByteArray(kFirstLine) + '\n' + paletteLine(palette).toUtf8() + '\n' +
-           QByteArray::number(columns.width()) + ' ' + QByteArray::number(columns.height()) +
-           '\n' + deflated(runs);
+           QByteArray::number(columns.width()) + ' ' + QByteArray::number(columns.height()) + '\n' +
+           deflated(runs);
 }
 
 RecipeRead decodeRecipe(const QByteArray &recipe, const QImage &picture)
@@ -99,15 +99,15 @@ RecipeRead decodeRecipe(const QByteArray &recipe, const QImage &picture)
         return read;
     }
     const QByteArray size = recipe.mid(lineEnd + 1, sizeEnd - lineEnd - 1);
-    const QByteArray expected = QByteArray::number(picture.width()) + ' ' +
-                                QByteArray::number(picture.height());
+    const QByteArray expected =
+        QByteArray::number(picture.width()) + ' ' + QByteArray::number(picture.height());
     if (size != expected) {
         read.error = QStringLiteral("its strip columns are for a picture of another size");
         return read;
     }
     // A run a pixel at most.
-    const auto runs = inflated(recipe.mid(sizeEnd + 1), 4 * qsizetype(picture.width()) *
-                                                            picture.height());
+    const auto runs =
+        inflated(recipe.mid(sizeEnd + 1), 4 * qsizetype(picture.width()) * picture.height());
     if (!runs) {
         read.error = kDamaged;
         return read;

@@ -16,8 +16,8 @@ constexpr qsizetype kLengthBytes = 4, kTypeBytes = 4, kCrcBytes = 4;
 
 quint32 chunkCrc(const char *typeAndData, qsizetype bytes)
 {
-    return quint32(crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(typeAndData),
-                         uInt(bytes)));
+    return quint32(
+        crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef *>(typeAndData), uInt(bytes)));
 }
 
 // Walks the chunks of `png` and calls `visit(start, type, length)` for each whole one until it

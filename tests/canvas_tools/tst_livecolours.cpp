@@ -94,7 +94,7 @@ void TestLiveColours::aReplacementGivesTheReplacedPixelsThePaintingColoursColumn
     QTest::addColumn<QRgb>("to");
     QTest::addColumn<int>("toColumn");
     QTest::addColumn<QRect>("changed");
-    QTest::addColumn<QList<QRgb>>("pixels");  // at x = 0, 1, 2 of row 2
+    QTest::addColumn<QList<QRgb>>("pixels"); // at x = 0, 1, 2 of row 2
     QTest::addColumn<QList<int>>("columns"); // the same
     // Row 2: the old colour remembering column 9, grey remembering none, the old colour
     // remembering none.
@@ -102,8 +102,8 @@ void TestLiveColours::aReplacementGivesTheReplacedPixelsThePaintingColoursColumn
         << 0xff112233u << 300 << QRect(0, 2, 4, 1) << QList<QRgb>{0xff112233, kGrey, 0xff112233}
         << QList<int>{300, 65535, 300};
     QTest::newRow("to a colour from no column")
-        << 0xff112233u << 65535 << QRect(0, 2, 4, 1)
-        << QList<QRgb>{0xff112233, kGrey, 0xff112233} << QList<int>{65535, 65535, 65535};
+        << 0xff112233u << 65535 << QRect(0, 2, 4, 1) << QList<QRgb>{0xff112233, kGrey, 0xff112233}
+        << QList<int>{65535, 65535, 65535};
     QTest::newRow("to the same colour: only the columns change")
         << kOld << 12 << QRect(0, 2, 4, 1) << QList<QRgb>{kOld, kGrey, kOld}
         << QList<int>{12, 65535, 12};

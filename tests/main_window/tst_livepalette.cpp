@@ -123,7 +123,8 @@ void TestLivePalette::aPaletteChangeRecoloursTheStrokesOnlyWhileLive()
     // The grey, the help panel and its text are as they were.
     QCOMPARE(canvasAt(*form_, {10, 400}), kGrey);
     QCOMPARE(canvasAt(*form_, {131, 302}), kGrey);
-    QCOMPARE(form_->Picture1->surface().Image().copy(0, 0, 525, 200), canvasBefore.copy(0, 0, 525, 200));
+    QCOMPARE(form_->Picture1->surface().Image().copy(0, 0, 525, 200),
+             canvasBefore.copy(0, 0, 525, 200));
     // The painting colour follows its column while live.
     QCOMPARE(form_->color, std::optional<ColorValue>(strokeB));
 
@@ -384,9 +385,11 @@ void TestLivePalette::aRecipeThatDoesNotFitOpensPlain_data()
     QTest::newRow("a byte of the chunk changed") << "byte"
                                                  << "its palette and strip columns are damaged";
     QTest::newRow("the chunk cut, its length cut to fit")
-        << "cut" << "its palette and strip columns are damaged";
+        << "cut"
+        << "its palette and strip columns are damaged";
     QTest::newRow("the picture made larger elsewhere")
-        << "size" << "its strip columns are for a picture of another size";
+        << "size"
+        << "its strip columns are for a picture of another size";
 }
 
 void TestLivePalette::aRecipeThatDoesNotFitOpensPlain()

@@ -139,10 +139,10 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
                                                     "-",
                                                     "Change &color",
                                                     "Ca&ncel change color"};
-    QTest::newRow("Palette") << "&Palette" << QStringList{"Palette 1",       "-",
-                                                          "Change &palette", "&Go to palette…",
-                                                          "&Edit palette…",  "&Browse palettes…",
-                                                          "&Copy palette",   "Pa&ste palette",
+    QTest::newRow("Palette") << "&Palette" << QStringList{"Palette 1",        "-",
+                                                          "Change &palette",  "&Go to palette…",
+                                                          "&Edit palette…",   "&Browse palettes…",
+                                                          "&Copy palette",    "Pa&ste palette",
                                                           "&Export palette…", "-",
                                                           "&Live palette"};
     QTest::newRow("Brush") << "&Brush" << QStringList{"&Brush selection",   "&Larger brush",

@@ -90,8 +90,7 @@ void TestPictureRecipe::aChunkIsFoundOrCalledDamaged_data()
     QTest::newRow("found") << kPngWithChunk << true << QByteArray("ab") << false;
     QTest::newRow("none") << kPng << false << QByteArray() << false;
     QTest::newRow("not a PNG") << QByteArray("spLP") << false << QByteArray() << false;
-    QTest::newRow("its data changed: the CRC differs")
-        << badCrc << false << QByteArray() << true;
+    QTest::newRow("its data changed: the CRC differs") << badCrc << false << QByteArray() << true;
     QTest::newRow("its length past the end") << pastTheEnd << false << QByteArray() << true;
     QTest::newRow("cut in its data")
         << kPngWithChunk.left(kPngWithChunk.indexOf("spLP") + 5) << false << QByteArray() << true;
@@ -167,9 +166,9 @@ void TestPictureRecipe::aRecipeIsTakenOnlyWhenItFitsThePicture_data()
     QTest::newRow("not a palette line")
         << recipe("sinepaint recipe 1\nhello\n4 2\n", kColumns)
         << "its palette line cannot be read: it is not a palette line" << 65535;
-    QTest::newRow("another size")
-        << recipe("sinepaint recipe 1\n" + kPaletteOne + "\n2 4\n", kColumns)
-        << "its strip columns are for a picture of another size" << 65535;
+    QTest::newRow("another size") << recipe("sinepaint recipe 1\n" + kPaletteOne + "\n2 4\n",
+                                            kColumns)
+                                  << "its strip columns are for a picture of another size" << 65535;
     QTest::newRow("a row short") << recipe(kLines, kColumns.mid(0, 6)) << damaged << 65535;
     QTest::newRow("half a run") << recipe(kLines, kColumns.mid(0, 7)) << damaged << 65535;
     QTest::newRow("a run past the end of its row")
@@ -179,11 +178,13 @@ void TestPictureRecipe::aRecipeIsTakenOnlyWhenItFitsThePicture_data()
     QTest::newRow("a run after the last row")
         << recipe(kLines, kColumns + QList<quint16>{1, 65535}) << damaged << 65535;
     QTest::newRow("a column past 524")
-        << recipe(kLines, past) << "its strip columns name a column past the strip's last, 524" << 65535;
+        << recipe(kLines, past) << "its strip columns name a column past the strip's last, 524"
+        << 65535;
     QTest::newRow("a pixel that does not show its column")
         << recipe(kLines, wrongColumn)
         << "its pixels no longer show its palette's colours (1 differ), as if changed by another "
-           "program" << 65535;
+           "program"
+        << 65535;
 }
 
 void TestPictureRecipe::aRecipeIsTakenOnlyWhenItFitsThePicture()

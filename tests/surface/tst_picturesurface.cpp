@@ -353,8 +353,8 @@ void TestPictureSurface::everyDrawingForgetsTheColumnsOfThePixelsItDraws_data()
     QTest::addColumn<QList<QPoint>>("points");
     QTest::addColumn<Columns>("columns");
     // Every pixel of a 40 x 30 surface remembers column 7 before the drawing.
-    QTest::newRow("PSet: its pixel alone") << "pset" << QList<QPoint>{{3, 4}, {4, 4}, {3, 5}}
-                                           << Columns{65535, 7, 7};
+    QTest::newRow("PSet: its pixel alone")
+        << "pset" << QList<QPoint>{{3, 4}, {4, 4}, {3, 5}} << Columns{65535, 7, 7};
     QTest::newRow("a vertical line, both ends")
         << "vertical" << QList<QPoint>{{10, 2}, {10, 5}, {10, 1}, {10, 6}, {11, 3}}
         << Columns{65535, 65535, 7, 7, 7};
@@ -366,11 +366,10 @@ void TestPictureSurface::everyDrawingForgetsTheColumnsOfThePixelsItDraws_data()
     QTest::newRow("an unfilled circle: its outline alone")
         << "ring" << QList<QPoint>{{20, 15}, {23, 15}, {17, 15}, {24, 15}}
         << Columns{7, 65535, 65535, 7};
-    QTest::newRow("Cls: everything") << "cls" << QList<QPoint>{{0, 0}, {39, 29}, {20, 15}}
-                                     << Columns{65535, 65535, 65535};
+    QTest::newRow("Cls: everything")
+        << "cls" << QList<QPoint>{{0, 0}, {39, 29}, {20, 15}} << Columns{65535, 65535, 65535};
     QTest::newRow("an edit of the pixels alone: the rectangle it returns")
-        << "pixels" << QList<QPoint>{{5, 5}, {6, 6}, {7, 7}, {4, 5}}
-        << Columns{65535, 65535, 7, 7};
+        << "pixels" << QList<QPoint>{{5, 5}, {6, 6}, {7, 7}, {4, 5}} << Columns{65535, 65535, 7, 7};
     QTest::newRow("an edit with columns: what it writes")
         << "columns" << QList<QPoint>{{1, 1}, {2, 1}} << Columns{300, 7};
     QTest::newRow("outside the surface: none")
