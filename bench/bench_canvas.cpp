@@ -103,16 +103,41 @@ BENCHMARK(BrushStampRadius10)->UseRealTime();
 template <Mirror mirror> void ConnectedMove500(benchmark::State &state)
 {
     PictureSurface canvas(kCanvasSize);
+    canvas.keepColumns(); // as the window's canvas: every disc remembers its strip column
     canvas.setChangeListener([](const QRect &changed) { benchmark::DoNotOptimize(changed); });
     canvas.FillStyle = PictureSurface::kFillSolid;
     canvas.FillColor = kB;
     int move = 0;
     measure(state, [&] {
         const int y = 100 + (move++ & 15) * 10;
-        paintStroke(canvas, QPoint(12, y), QPoint(512, y + 40), 10, kB, mirror);
+        paintStroke(canvas, QPoint(12, y), QPoint(512, y + 40), 10, kB, mirror, 200);
     });
 }
 BENCHMARK(ConnectedMove500<Mirror::none>)->Name("ConnectedMove500")->UseRealTime();
+
+// The same move with colour along the stroke: each disc the strip's colour of the column its
+// place on the path has walked to, one column every 4 pixels, as the window paints it.
+void ConnectedMove500ColourAlong(benchmark::State &state)
+{
+    PictureSurface canvas(kCanvasSize);
+    canvas.keepColumns();
+    canvas.setChangeListener([](const QRect &changed) { benchmark::DoNotOptimize(changed); });
+    QRgb strip[525];
+    for (int x = 0; x < 525; ++x) {
+        strip[x] = qRgb(x % 256, 255 - x % 256, 7);
+    }
+    int move = 0;
+    qint64 travelled = 0;
+    measure(state, [&] {
+        const int y = 100 + (move++ & 15) * 10;
+        paintStroke(canvas, QPoint(12, y), QPoint(512, y + 40), 10, Mirror::none, [&](int place) {
+            const StripColumn column = walkedColumn(200, 4, travelled + place, 525);
+            return DiscColour{fromQRgb(strip[column]), column};
+        });
+        travelled += 500;
+    });
+}
+BENCHMARK(ConnectedMove500ColourAlong)->UseRealTime();
 BENCHMARK(ConnectedMove500<Mirror::kaleidoscope8>)
     ->Name("ConnectedMove500Kaleidoscope8")
     ->UseRealTime();

@@ -30,6 +30,7 @@ constexpr Target kTargets[] = {
     {"BrushStampRadius10", nullptr, 2.0, false},
     {"ConnectedMove500", nullptr, 200.0, false},
     {"ConnectedMove500Kaleidoscope8", nullptr, 1600.0, false},
+    {"ConnectedMove500ColourAlong", "ConnectedMove500", 1.2, false},
     {"NewPalette", nullptr, 50.0, false},
     {"UndoReplacement", "MemcpyCanvas", 2.0, false},
     {"RedoReplacement", "MemcpyCanvas", 2.0, false},

@@ -140,6 +140,14 @@ std::vector<QPoint> lineSteps(QPoint from, QPoint to)
 QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to, int radius,
                   ColorValue colour, Mirror mirror, StripColumn column)
 {
+    return paintStroke(canvas, from, to, radius, mirror, [colour, column](int) {
+        return DiscColour{colour, column};
+    });
+}
+
+QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to, int radius,
+                  Mirror mirror, const std::function<DiscColour(int place)> &colourAt)
+{
     // The same discs as Circle paints in one colour, drawn row by row straight into the image:
     // a fast drag paints hundreds of them at once.
     std::vector<int> halfWidths;
@@ -148,19 +156,20 @@ QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to,
     }
     const std::vector<QPoint> steps = from ? lineSteps(*from, to) : std::vector<QPoint>{to};
     const std::size_t first = from ? 1 : 0; // `from` has its disc already
-    const QRgb pixel = toQRgb(colour);
     QRect painted;
     canvas.edit([&](QImage &image, QImage &columns) {
         const QRect bounds = image.rect();
         const bool remember = !columns.isNull();
         for (std::size_t i = first; i < steps.size(); ++i) {
+            const DiscColour disc = colourAt(int(i));
+            const QRgb pixel = toQRgb(disc.colour);
             for (const QPoint centre : mirrorCentres(steps[i], mirror, bounds.size())) {
-                const QRect disc(centre - QPoint(radius, radius),
+                const QRect area(centre - QPoint(radius, radius),
                                  QSize(2 * radius + 1, 2 * radius + 1));
-                if (!disc.intersects(bounds)) {
+                if (!area.intersects(bounds)) {
                     continue;
                 }
-                painted |= disc & bounds;
+                painted |= area & bounds;
                 for (int dy = -radius; dy <= radius; ++dy) {
                     const int row = centre.y() + dy;
                     const int half = halfWidths[std::size_t(dy + radius)];
@@ -173,7 +182,7 @@ QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to,
                     std::fill(line + left, line + right + 1, pixel);
                     if (remember) {
                         StripColumn *plane = columnRow(columns, row);
-                        std::fill(plane + left, plane + right + 1, column);
+                        std::fill(plane + left, plane + right + 1, disc.column);
                     }
                 }
             }
@@ -181,4 +190,17 @@ QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to,
         return painted;
     });
     return painted;
+}
+
+StripColumn walkedColumn(StripColumn start, int step, qint64 travelled, int columns)
+{
+    // There and back is one turn of 2 * (columns - 1) places.
+    const qint64 turn = 2 * qint64(columns - 1);
+    const qint64 place = (qint64(start) + travelled / std::max(step, 1)) % turn;
+    return StripColumn(place < columns ? place : turn - place);
+}
+
+int pathSteps(QPoint from, QPoint to)
+{
+    return std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y()));
 }

@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -46,3 +47,24 @@ std::vector<QPoint> lineSteps(QPoint from, QPoint to);
 // column the colour was picked from. Returns the rectangle it painted in.
 QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to, int radius,
                   ColorValue colour, Mirror mirror, StripColumn column = kNoColumn);
+
+// The colour of one disc: its colour and the strip column it remembers.
+struct DiscColour {
+    ColorValue colour;
+    StripColumn column;
+};
+
+// The strip column a walk along the strip from `start` has reached `travelled` pixels along a
+// stroke's path: one column further every `step` pixels, turning back at either end of the
+// strip's `columns` (..., 523, 524, 523, ...), so the colour never jumps.
+StripColumn walkedColumn(StripColumn start, int step, qint64 travelled, int columns);
+
+// The same piece of a stroke as paintStroke, each disc in the colour `colourAt` gives for its
+// place: 0 for the disc at `to` alone, else 1 for the first step after `from` up to the number
+// of steps to `to`.
+QRect paintStroke(PictureSurface &canvas, std::optional<QPoint> from, QPoint to, int radius,
+                  Mirror mirror, const std::function<DiscColour(int place)> &colourAt);
+
+// How far the pointer travels from `from` to `to` along a stroke's path: one pixel a step of
+// the line between them.
+int pathSteps(QPoint from, QPoint to);

@@ -265,7 +265,7 @@ void Form1::showStatus()
         QStringLiteral(": ] and [ make it larger and smaller, \"brush selection\" steps it."));
     statusLine_->showRadius(mera);
     statusLine_->showColour(color.value_or(0));
-    statusLine_->showModes(connectedStrokes, mirror, livePalette);
+    statusLine_->showModes(connectedStrokes, mirror, livePalette, colourAlongStroke);
     statusLine_->showPalette(paletteTitle(palette_));
 }
 

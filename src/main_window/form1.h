@@ -73,6 +73,7 @@ public:
         QAction *changePalette, *goToPalette, *editPalette, *browsePalettes;
         QAction *copyPalette, *pastePalette, *exportPalette, *livePalette;
         QAction *brushSelection, *largerBrush, *smallerBrush, *connectedStrokes;
+        QAction *colourAlongStroke, *colourStep;
         QAction *mirrorNone, *mirrorLeftRight, *mirrorTopBottom, *mirrorFourWays;
         QAction *mirrorKaleidoscope6, *mirrorKaleidoscope8, *nextMirror;
         QAction *help, *about, *aboutQt;
@@ -120,6 +121,10 @@ public:
     // The brush's modes, chosen in the Brush menu; off at every start.
     bool connectedStrokes = false; // a stroke paints a disc at every pixel between two moves
     Mirror mirror = Mirror::none;  // where each disc is painted again
+    // The colour walks along the strip from the column picked as the pointer travels, one
+    // column every `colourStep` pixels of the stroke's path (1 to 50).
+    bool colourAlongStroke = false;
+    int colourStep = 4;
 
     // Chosen in the Palette menu, off at every start: every painted pixel that remembers its
     // strip column shows that column's colour on the strip, and follows every change of it.
@@ -180,6 +185,8 @@ private:
     void growBrush();
     void shrinkBrush();
     void setConnectedStrokes(bool on);
+    void setColourAlongStroke(bool on);
+    void askForColourStep();
     void setMirror(Mirror mode);
     void stepMirror();
 
@@ -226,6 +233,7 @@ private:
     QString lastFolder_;         // where the file dialogs open
     PictureSurface windowSurface_;
     std::optional<QPoint> strokeEnd_; // the last disc of the stroke under way
+    qint64 strokeTravelled_ = 0;      // how far along its path that disc lies, in pixels
     QScrollArea *scrollArea_;         // scrolls the client area in a small window
     ClientArea *clientArea_;          // holds the controls and shows windowSurface_
     QLabel *brushSize_ = nullptr;     // names the brush-size indicator to assistive technology

@@ -8,21 +8,41 @@
 #include "canvas_tools/brush.h"
 #include "surface/picturebox.h"
 
+#include "main_window/statusline.h"
+
 #include <QAction>
+#include <QInputDialog>
 
 // One disc of a stroke, at the pointer and its mirror images; with connected strokes, a disc at
 // every pixel from the stroke's last disc on. The stroke's step begins with its first disc.
+// With colour along the stroke, each disc takes the strip's colour of the column the walk has
+// reached at its place on the path.
 void Form1::paintBrush(float X, float Y)
 {
     PictureSurface &canvas = Picture1->surface();
     if (!history_.recording()) {
         history_.begin({&canvas}, currentState(), QStringLiteral("Stroke"));
+        strokeTravelled_ = 0;
     }
     canvas.FillStyle = PictureSurface::kFillSolid;
     canvas.FillColor = color.value_or(0);
     const QPoint at{int(X), int(Y)};
-    paintStroke(canvas, connectedStrokes ? strokeEnd_ : std::nullopt, at, mera, color.value_or(0),
-                mirror, colorColumn);
+    const std::optional<QPoint> from = connectedStrokes ? strokeEnd_ : std::nullopt;
+    const qint64 before = strokeTravelled_;
+    const int travel = strokeEnd_ ? pathSteps(*strokeEnd_, at) : 0;
+    if (colourAlongStroke && colorColumn != kNoColumn) {
+        const auto *strip =
+            reinterpret_cast<const QRgb *>(Picture2->surface().Image().constScanLine(0));
+        const int columns = Picture2->surface().size().width();
+        paintStroke(canvas, from, at, mera, mirror, [&](int place) {
+            const StripColumn column =
+                walkedColumn(colorColumn, colourStep, before + (from ? place : travel), columns);
+            return DiscColour{fromQRgb(strip[column]), column};
+        });
+    } else {
+        paintStroke(canvas, from, at, mera, color.value_or(0), mirror, colorColumn);
+    }
+    strokeTravelled_ = before + travel;
     strokeEnd_ = at;
 }
 
@@ -43,6 +63,28 @@ void Form1::setConnectedStrokes(bool on)
     connectedStrokes = on;
     commands_.connectedStrokes->setChecked(on);
     showStatus();
+}
+
+void Form1::setColourAlongStroke(bool on)
+{
+    colourAlongStroke = on;
+    commands_.colourAlongStroke->setChecked(on);
+    showStatus();
+}
+
+void Form1::askForColourStep()
+{
+    bool ok = false;
+    const int step = QInputDialog::getInt(
+        this, QStringLiteral("Colour step"),
+        QStringLiteral("Pixels of the stroke's path for each strip column (1 to 50):"), colourStep,
+        1, 50, 1, &ok);
+    if (ok) {
+        colourStep = step;
+        statusLine_->remark(
+            QStringLiteral("Colour along the stroke: one strip column every %1 of the path.")
+                .arg(step == 1 ? QStringLiteral("pixel") : QStringLiteral("%1 pixels").arg(step)));
+    }
 }
 
 void Form1::setMirror(Mirror mode)

@@ -132,6 +132,22 @@ void Form1::createMenus()
              form.setConnectedStrokes(form.commands_.connectedStrokes->isChecked());
          },
          &Commands::connectedStrokes, nullptr, true, check},
+        {"&Brush", "Colour &along the stroke", key(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+         [](Form1 &form) {
+             form.setColourAlongStroke(form.commands_.colourAlongStroke->isChecked());
+         },
+         &Commands::colourAlongStroke, nullptr, false, check,
+         "Let the colour walk along the strip from the column picked as the stroke goes on"},
+        {"&Brush",
+         "Colour s&tep…",
+         {},
+         &Form1::askForColourStep,
+         &Commands::colourStep,
+         nullptr,
+         false,
+         plain,
+         "Choose how many pixels of a stroke's path each strip column lasts, with colour along "
+         "the stroke"},
         mirrorRow("&None", &Commands::mirrorNone, Mirror::none),
         mirrorRow("&Left and right", &Commands::mirrorLeftRight, Mirror::leftRight),
         mirrorRow("&Top and bottom", &Commands::mirrorTopBottom, Mirror::topBottom),

@@ -58,13 +58,16 @@ void StatusLine::showRadius(int radius)
     radius_->setText(QStringLiteral("Brush radius %1").arg(radius));
 }
 
-void StatusLine::showModes(bool connectedStrokes, Mirror mirror, bool livePalette)
+void StatusLine::showModes(bool connectedStrokes, Mirror mirror, bool livePalette,
+                           bool colourAlongStroke)
 {
-    modes_->setText(QStringLiteral("%1 · Mirror: %2%3")
-                        .arg(connectedStrokes ? QStringLiteral("Connected strokes")
-                                              : QStringLiteral("Separate discs"),
-                             mirrorName(mirror),
-                             livePalette ? QStringLiteral(" · Live palette") : QString()));
+    modes_->setText(
+        QStringLiteral("%1 · Mirror: %2%3%4")
+            .arg(connectedStrokes ? QStringLiteral("Connected strokes")
+                                  : QStringLiteral("Separate discs"),
+                 mirrorName(mirror),
+                 colourAlongStroke ? QStringLiteral(" · Colour along the stroke") : QString(),
+                 livePalette ? QStringLiteral(" · Live palette") : QString()));
 }
 
 void StatusLine::showPalette(const QString &title)

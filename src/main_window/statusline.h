@@ -23,7 +23,8 @@ public:
 
     void showColour(ColorValue colour);
     void showRadius(int radius);
-    void showModes(bool connectedStrokes, Mirror mirror, bool livePalette = false);
+    void showModes(bool connectedStrokes, Mirror mirror, bool livePalette = false,
+                   bool colourAlongStroke = false);
     void showPalette(const QString &title);
 
     // A remark on what just happened, shown for a while.

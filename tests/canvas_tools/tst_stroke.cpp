@@ -217,38 +217,33 @@ void TestStroke::aConnectedStrokeStepsAsLineInEveryOctant_data()
 {
     QTest::addColumn<QPoint>("to");
     QTest::addColumn<QList<QPoint>>("steps"); // from (100, 100), halves rounded up
-    QTest::newRow("right, rising") << QPoint(108, 95)
-                                   << QList<QPoint>{{100, 100}, {101, 99}, {102, 99},
-                                                    {103, 98},  {104, 98}, {105, 97},
-                                                    {106, 96},  {107, 96}, {108, 95}};
-    QTest::newRow("up, to the right") << QPoint(105, 92)
-                                      << QList<QPoint>{{100, 100}, {101, 99}, {101, 98},
-                                                       {102, 97},  {103, 96}, {103, 95},
-                                                       {104, 94},  {104, 93}, {105, 92}};
-    QTest::newRow("up, to the left") << QPoint(95, 92)
-                                     << QList<QPoint>{{100, 100}, {99, 99}, {99, 98},
-                                                      {98, 97},   {98, 96}, {97, 95},
-                                                      {96, 94},   {96, 93}, {95, 92}};
+    QTest::newRow("right, rising")
+        << QPoint(108, 95) << QList<QPoint>{{100, 100}, {101, 99}, {102, 99}, {103, 98}, {104, 98},
+                                            {105, 97},  {106, 96}, {107, 96}, {108, 95}};
+    QTest::newRow("up, to the right")
+        << QPoint(105, 92) << QList<QPoint>{{100, 100}, {101, 99}, {101, 98}, {102, 97}, {103, 96},
+                                            {103, 95},  {104, 94}, {104, 93}, {105, 92}};
+    QTest::newRow("up, to the left")
+        << QPoint(95, 92) << QList<QPoint>{{100, 100}, {99, 99}, {99, 98}, {98, 97}, {98, 96},
+                                           {97, 95},   {96, 94}, {96, 93}, {95, 92}};
     QTest::newRow("left, rising") << QPoint(92, 95)
                                   << QList<QPoint>{{100, 100}, {99, 99}, {98, 99},
                                                    {97, 98},   {96, 98}, {95, 97},
                                                    {94, 96},   {93, 96}, {92, 95}};
-    QTest::newRow("left, falling") << QPoint(92, 105)
-                                   << QList<QPoint>{{100, 100}, {99, 101}, {98, 101},
-                                                    {97, 102},  {96, 103}, {95, 103},
-                                                    {94, 104},  {93, 104}, {92, 105}};
-    QTest::newRow("down, to the left") << QPoint(95, 108)
-                                       << QList<QPoint>{{100, 100}, {99, 101}, {99, 102},
-                                                        {98, 103},  {98, 104}, {97, 105},
-                                                        {96, 106},  {96, 107}, {95, 108}};
-    QTest::newRow("down, to the right") << QPoint(105, 108)
-                                        << QList<QPoint>{{100, 100}, {101, 101}, {101, 102},
-                                                         {102, 103}, {103, 104}, {103, 105},
-                                                         {104, 106}, {104, 107}, {105, 108}};
-    QTest::newRow("right, falling") << QPoint(108, 105)
-                                    << QList<QPoint>{{100, 100}, {101, 101}, {102, 101},
-                                                     {103, 102}, {104, 103}, {105, 103},
-                                                     {106, 104}, {107, 104}, {108, 105}};
+    QTest::newRow("left, falling")
+        << QPoint(92, 105) << QList<QPoint>{{100, 100}, {99, 101}, {98, 101}, {97, 102}, {96, 103},
+                                            {95, 103},  {94, 104}, {93, 104}, {92, 105}};
+    QTest::newRow("down, to the left")
+        << QPoint(95, 108) << QList<QPoint>{{100, 100}, {99, 101}, {99, 102}, {98, 103}, {98, 104},
+                                            {97, 105},  {96, 106}, {96, 107}, {95, 108}};
+    QTest::newRow("down, to the right")
+        << QPoint(105, 108)
+        << QList<QPoint>{{100, 100}, {101, 101}, {101, 102}, {102, 103}, {103, 104},
+                         {103, 105}, {104, 106}, {104, 107}, {105, 108}};
+    QTest::newRow("right, falling")
+        << QPoint(108, 105)
+        << QList<QPoint>{{100, 100}, {101, 101}, {102, 101}, {103, 102}, {104, 103},
+                         {105, 103}, {106, 104}, {107, 104}, {108, 105}};
 }
 
 void TestStroke::aConnectedStrokeStepsAsLineInEveryOctant()

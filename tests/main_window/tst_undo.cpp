@@ -145,9 +145,11 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
                                                           "&Copy palette",    "Pa&ste palette",
                                                           "&Export palette…", "-",
                                                           "&Live palette"};
-    QTest::newRow("Brush") << "&Brush" << QStringList{"&Brush selection",   "&Larger brush",
-                                                      "&Smaller brush",     "-",
-                                                      "&Connected strokes", "&Mirror"};
+    QTest::newRow("Brush") << "&Brush"
+                           << QStringList{"&Brush selection",   "&Larger brush",
+                                          "&Smaller brush",     "-",
+                                          "&Connected strokes", "Colour &along the stroke",
+                                          "Colour s&tep…",      "&Mirror"};
     QTest::newRow("Help") << "&Help" << QStringList{"&Help", "-", "&About sinepaint", "About &Qt"};
 }
 
@@ -241,6 +243,7 @@ void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey_data()
     row("larger brush", "&Brush", "&Larger brush", "", "]", true);
     row("smaller brush", "&Brush", "&Smaller brush", "", "[", true);
     row("connected strokes", "&Brush", "&Connected strokes", "", "Ctrl+L", true);
+    row("colour along the stroke", "&Brush", "Colour &along the stroke", "", "Ctrl+Shift+A", true);
     row("help", "&Help", "&Help", "help", "F1", true);
 }
 
