@@ -159,6 +159,7 @@ void Form1::Form_Load()
 // "change palette"
 void Form1::Command1_Click()
 {
+    stopCycle();
     recordStep(QStringLiteral("Change palette"), [this] { NewPalette(); });
 }
 

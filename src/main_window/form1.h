@@ -16,6 +16,7 @@
 #include "surface/picturesurface.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 
@@ -27,6 +28,7 @@ class QLabel;
 class StatusLine;
 class PictureBox;
 class QAction;
+class QTimer;
 class QDragEnterEvent;
 class QDropEvent;
 class QPushButton;
@@ -72,6 +74,7 @@ public:
         QAction *paletteTitle; // the number of the palette on the strip, not a command
         QAction *changePalette, *goToPalette, *editPalette, *browsePalettes;
         QAction *copyPalette, *pastePalette, *exportPalette, *livePalette;
+        QAction *cycleColours, *cycleSpeed;
         QAction *brushSelection, *largerBrush, *smallerBrush, *connectedStrokes;
         QAction *colourAlongStroke, *colourStep;
         QAction *mirrorNone, *mirrorLeftRight, *mirrorTopBottom, *mirrorFourWays;
@@ -129,6 +132,10 @@ public:
     // Chosen in the Palette menu, off at every start: every painted pixel that remembers its
     // strip column shows that column's colour on the strip, and follows every change of it.
     bool livePalette = false;
+    // Palette → Cycle colours turns the strip's phases together, one full turn in
+    // `cycleSeconds` (1 to 60); off at every start.
+    bool cycleColours = false;
+    int cycleSeconds = 8;
 
 private:
     // The form (form1.cpp): its controls at their places.
@@ -222,6 +229,12 @@ private:
     // the painting colour its column's on the strip.
     void followStrip(const PaletteWaves &waves);
     void followColour();
+    // Cycling colours (form1_cycle.cpp). Every other palette command stops the cycle first.
+    void setCycleColours(bool on);
+    void showCycleFrame();
+    void stopCycle();
+    void askForCycleSpeed();
+
     // The recipe Save As writes into a PNG: empty when no pixel remembers a column.
     QByteArray pictureRecipe(qsizetype *dropped) const;
 
@@ -241,6 +254,10 @@ private:
     Commands commands_;
     BitmapWriter pictureWriter_; // writes the saved pictures
     History history_;
-    ColumnRuns liveRuns_; // the canvas's runs of one column, while Live palette is on
+    QTimer *cycleTimer_ = nullptr; // a frame of the cycle at the screen's refresh rate
+    QElapsedTimer cycleClock_;     // since the cycle began
+    PaletteWaves cycleStart_{};    // the waves it began from
+    PaletteWaves stripWaves_{};    // the waves the strip shows, cycling or not
+    ColumnRuns liveRuns_;          // the canvas's runs of one column, while Live palette is on
     quint64 liveRunsVersion_ = ~quint64(0); // the plane's version they were read from
 };

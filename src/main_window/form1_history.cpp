@@ -41,6 +41,7 @@ void Form1::redo()
 // One step back (undo) or forward (redo), said in the status bar.
 void Form1::stepThroughHistory(bool back)
 {
+    stopCycle(); // the cycle's step first, then back or forth from there
     endStroke();
     const QString name = back ? history_.undoName() : history_.redoName();
     if (const auto state = back ? history_.undo() : history_.redo()) {
@@ -78,8 +79,11 @@ void Form1::updateUndoCommands()
     auto named = [](const QString &command, const QString &step) {
         return step.isEmpty() ? command : command + u' ' + step;
     };
-    commands_.undo->setText(named(QStringLiteral("&Undo"), history_.undoName()));
+    // A running cycle is the step undo takes back first.
+    commands_.undo->setText(named(QStringLiteral("&Undo"), cycleColours
+                                                               ? QStringLiteral("Cycle colours")
+                                                               : history_.undoName()));
     commands_.redo->setText(named(QStringLiteral("&Redo"), history_.redoName()));
-    commands_.undo->setEnabled(history_.canUndo());
+    commands_.undo->setEnabled(history_.canUndo() || cycleColours);
     commands_.redo->setEnabled(history_.canRedo());
 }

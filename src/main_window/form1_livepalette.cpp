@@ -17,6 +17,7 @@
 // the colours from before and the mode with them.
 void Form1::setLivePalette(bool on)
 {
+    stopCycle();
     recordStep(QStringLiteral("Live palette"), [&] {
         livePalette = on;
         followStrip(palette_.waves);
@@ -54,7 +55,10 @@ QByteArray Form1::pictureRecipe(qsizetype *dropped) const
         const StripColumn *row = columnRow(columns, y);
         if (std::any_of(row, row + columns.width(),
                         [](StripColumn column) { return column != kNoColumn; })) {
-            return encodeRecipe(palette_, Picture1->surface().Image(), columns, dropped);
+            // The palette as the strip shows it, a cycle's turn included.
+            const ShownPalette shown{palette_.number, stripWaves_,
+                                     palette_.changed || !sameStrip(stripWaves_, palette_.waves)};
+            return encodeRecipe(shown, Picture1->surface().Image(), columns, dropped);
         }
     }
     *dropped = 0;

@@ -21,6 +21,7 @@
 
 void Form1::drawPalette(const PaletteWaves &waves)
 {
+    stripWaves_ = waves;
     drawPaletteStrip(Picture2->surface(), waves);
     followStrip(waves);
 }
@@ -39,6 +40,7 @@ void Form1::takePalette(const QString &stepName, const ShownPalette &palette)
 
 bool Form1::goToPalette(PaletteNumber number)
 {
+    stopCycle();
     if (number < kFirstPaletteNumber || number > kLastPaletteNumber) {
         return false;
     }
@@ -49,6 +51,7 @@ bool Form1::goToPalette(PaletteNumber number)
 
 bool Form1::pastePalette()
 {
+    stopCycle();
     PaletteLineRead read = readPaletteLine(QGuiApplication::clipboard()->text());
     if (!read.error.isEmpty()) {
         reportFailure(QStringLiteral("Palette not pasted"),
@@ -64,6 +67,7 @@ bool Form1::pastePalette()
 
 bool Form1::exportPaletteTo(const QString &path)
 {
+    stopCycle();
     if (const auto failure = exportPalette(palette_, path)) {
         reportFailure(QStringLiteral("Palette not exported"),
                       QStringLiteral("The palette could not be written to\n%1\n\nReason: %2")
@@ -76,6 +80,7 @@ bool Form1::exportPaletteTo(const QString &path)
 
 void Form1::askForPalette()
 {
+    stopCycle();
     bool ok = false;
     const int number = QInputDialog::getInt(this, QStringLiteral("Go to palette"),
                                             QStringLiteral("Palette number (%1 to %2):")
@@ -90,6 +95,7 @@ void Form1::askForPalette()
 
 void Form1::askToEditPalette()
 {
+    stopCycle();
     // The strip (and with Live palette the canvas) follows the editor live; only OK makes a
     // step of it.
     PaletteRandom scratch; // the run's generator stays where it is
@@ -113,6 +119,7 @@ void Form1::askToEditPalette()
 
 void Form1::askToBrowsePalettes()
 {
+    stopCycle();
     auto *browser = new PaletteBrowser(catalogue_, palette_.number, this);
     browser->setAttribute(Qt::WA_DeleteOnClose);
     connect(browser, &PaletteBrowser::paletteChosen, this, &Form1::goToPalette);
@@ -121,6 +128,7 @@ void Form1::askToBrowsePalettes()
 
 void Form1::askToExportPalette()
 {
+    stopCycle();
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Export palette"),
         QDir(lastFolder_)
@@ -135,6 +143,7 @@ void Form1::askToExportPalette()
 
 void Form1::copyPalette()
 {
+    stopCycle();
     QGuiApplication::clipboard()->setText(paletteLine(palette_));
 }
 

@@ -46,12 +46,12 @@ void TestColourWalk::theWalkTurnsBackAtEitherEnd_data()
         << 10 << 4 << QList<int>{0, 3, 4, 7, 8, 29, 30} << QList<int>{10, 10, 11, 11, 12, 17, 17};
     QTest::newRow("every pixel, back from 524")
         << 522 << 1 << QList<int>{1, 2, 3, 4, 5} << QList<int>{523, 524, 523, 522, 521};
-    QTest::newRow("from 524 the first step goes back") << 524 << 1 << QList<int>{0, 1}
-                                                      << QList<int>{524, 523};
+    QTest::newRow("from 524 the first step goes back")
+        << 524 << 1 << QList<int>{0, 1} << QList<int>{524, 523};
     QTest::newRow("forth from 0 after a whole turn")
         << 0 << 1 << QList<int>{524, 525, 1047, 1048, 1049} << QList<int>{524, 523, 1, 0, 1};
-    QTest::newRow("every 50 pixels") << 200 << 50 << QList<int>{49, 50, 99, 100, 26150}
-                                     << QList<int>{200, 201, 201, 202, 325};
+    QTest::newRow("every 50 pixels")
+        << 200 << 50 << QList<int>{49, 50, 99, 100, 26150} << QList<int>{200, 201, 201, 202, 325};
 }
 
 void TestColourWalk::theWalkTurnsBackAtEitherEnd()
@@ -96,8 +96,8 @@ void TestColourWalk::eachDiscTakesTheColumnOfItsPlaceOnThePath_data()
         << 100 << 1 << false << 3 << QList<QPoint>{{50, 300}, {50, 300}, {55, 302}}
         << QList<QPoint>{{50, 302}, {55, 304}, {469, 304}, {55, 136}, {469, 136}}
         << QList<int>{100, 105, 105, 105, 105}
-        << QList<ColorValue>{RGB(177, 2, 250), RGB(185, 0, 252), RGB(185, 0, 252),
-                             RGB(185, 0, 252), RGB(185, 0, 252)};
+        << QList<ColorValue>{RGB(177, 2, 250), RGB(185, 0, 252), RGB(185, 0, 252), RGB(185, 0, 252),
+                             RGB(185, 0, 252)};
 }
 
 void TestColourWalk::eachDiscTakesTheColumnOfItsPlaceOnThePath()
@@ -118,7 +118,8 @@ void TestColourWalk::eachDiscTakesTheColumnOfItsPlaceOnThePath()
         form_->commands().connectedStrokes->trigger();
     }
     form_->mirror = kMirrors[mirror];
-    QVERIFY(form_->statusLine()->modesText().endsWith(QStringLiteral(" · Colour along the stroke")));
+    QVERIFY(
+        form_->statusLine()->modesText().endsWith(QStringLiteral(" · Colour along the stroke")));
     dragOn(form_->Picture1, drag);
     const PictureSurface &canvas = form_->Picture1->surface();
     for (qsizetype i = 0; i < points.size(); ++i) {

@@ -144,7 +144,8 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
                                                           "&Edit palette…",   "&Browse palettes…",
                                                           "&Copy palette",    "Pa&ste palette",
                                                           "&Export palette…", "-",
-                                                          "&Live palette"};
+                                                          "&Live palette",    "C&ycle colours",
+                                                          "Cycle spee&d…"};
     QTest::newRow("Brush") << "&Brush"
                            << QStringList{"&Brush selection",   "&Larger brush",
                                           "&Smaller brush",     "-",
@@ -239,6 +240,7 @@ void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey_data()
     row("paste palette", "&Palette", "Pa&ste palette", "", "Ctrl+Shift+V", true);
     row("export palette", "&Palette", "&Export palette…", "", "Ctrl+E", false);
     row("live palette", "&Palette", "&Live palette", "", "Ctrl+Shift+L", true);
+    row("cycle colours", "&Palette", "C&ycle colours", "", "Ctrl+Shift+Y", true);
     row("brush selection", "&Brush", "&Brush selection", "brush selection", "Ctrl+B", true);
     row("larger brush", "&Brush", "&Larger brush", "", "]", true);
     row("smaller brush", "&Brush", "&Smaller brush", "", "[", true);
