@@ -3,6 +3,8 @@
 
 #include "canvas_tools/livecolours.h"
 
+#include "palette/palettecycle.h"
+
 ColumnRuns::ColumnRuns(const QImage &columns) : width_(columns.width())
 {
     constexpr int kLongestRun = 0xffff;
@@ -47,4 +49,14 @@ QRect recolourByColumns(QImage &image, const QImage &columns, const StripColours
 {
     Q_ASSERT(image.depth() == 32 && columns.size() == image.size());
     return ColumnRuns(columns).recolour(image, colours);
+}
+
+QImage cycleFrame(const QImage &picture, const ColumnRuns &runs, const PaletteWaves &waves, int k,
+                  int frames)
+{
+    QImage frame = picture;
+    if (k != 0) {
+        runs.recolour(frame, stripColours(turnedWaves(waves, double(k) / frames)));
+    }
+    return frame;
 }

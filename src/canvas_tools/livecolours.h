@@ -40,3 +40,9 @@ private:
 // colour in `colours`; the others keep theirs. `columns` is the plane beside `image`. Returns
 // the rows that hold remembered pixels, across the full width.
 QRect recolourByColumns(QImage &image, const QImage &columns, const StripColours &colours);
+
+// Frame k of `frames` of one full cycle of the picture's live colours: frame 0 the picture as
+// it is, frame k its remembered pixels (`runs`) in the colours of `waves` turned by k / frames
+// of a full turn; the other pixels as they are.
+QImage cycleFrame(const QImage &picture, const ColumnRuns &runs, const PaletteWaves &waves, int k,
+                  int frames);

@@ -3,8 +3,12 @@
 
 #include "main_window/commandline.h"
 
+#include "canvas_tools/livecolours.h"
 #include "palette/paletteexport.h"
 #include "palette/paletterandom.h"
+#include "palette/picturerecipe.h"
+#include "picture_files/animationfile.h"
+#include "picture_files/picturefile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,6 +18,9 @@ namespace {
 
 const QString kPalette = QStringLiteral("palette");
 const QString kExportPalette = QStringLiteral("export-palette");
+const QString kExportAnimation = QStringLiteral("export-animation");
+const QString kFrames = QStringLiteral("frames");
+const QString kCycleSeconds = QStringLiteral("cycle-seconds");
 
 // The parser with the program's options.
 struct Parser : QCommandLineParser {
@@ -38,6 +45,23 @@ struct Parser : QCommandLineParser {
                                   "the format: .gpl (GIMP palette), .png (a picture one pixel "
                                   "high) or .txt (the palette's line)."),
                    QStringLiteral("FILE")});
+        addOption({kExportAnimation,
+                   QStringLiteral("Write one full cycle of the picture's live colours (a PNG "
+                                  "saved by sinepaint, which keeps its palette and strip "
+                                  "columns) to OUT and end, without opening a window: a "
+                                  "lossless animated .webp, or numbered PNG frames into the "
+                                  "folder OUT."),
+                   QStringLiteral("OUT")});
+        addOption({kFrames,
+                   QStringLiteral("The animation's frames, %1 to %2 (%3 unless given).")
+                       .arg(kFewestAnimationFrames)
+                       .arg(kMostAnimationFrames)
+                       .arg(kDefaultAnimationFrames),
+                   QStringLiteral("F")});
+        addOption({kCycleSeconds,
+                   QStringLiteral("Seconds for one full turn of the colours, 1 to 60 (8 unless "
+                                  "given)."),
+                   QStringLiteral("T")});
         addPositionalArgument(QStringLiteral("picture"),
                               QStringLiteral("A picture to open, as File → Open… would."),
                               QStringLiteral("[picture]"));
@@ -60,6 +84,83 @@ std::optional<PaletteNumber> paletteValue(const QString &text)
         return std::nullopt;
     }
     return PaletteNumber(number);
+}
+
+// A whole number from `lowest` to `highest`, leading zeros counting for nothing.
+std::optional<int> wholeNumber(const QString &text, int lowest, int highest)
+{
+    static const QRegularExpression digits(QStringLiteral("^0*([0-9]{1,4})$"));
+    const QRegularExpressionMatch match = digits.match(text);
+    const int number = match.captured(1).toInt();
+    if (!match.hasMatch() || number < lowest || number > highest) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+QString quoted(const QString &text)
+{
+    return text.size() > 40 ? text.left(40) + QStringLiteral("…") : text;
+}
+
+// --export-animation: the picture's recipe, cycled, written out.
+CommandLineOutcome exportAnimation(const Parser &parser)
+{
+    const auto frames =
+        parser.isSet(kFrames)
+            ? wholeNumber(parser.value(kFrames), kFewestAnimationFrames, kMostAnimationFrames)
+            : kDefaultAnimationFrames;
+    if (!frames) {
+        return fault(QStringLiteral("--frames takes a whole number from %1 to %2, not '%3'")
+                         .arg(kFewestAnimationFrames)
+                         .arg(kMostAnimationFrames)
+                         .arg(quoted(parser.value(kFrames))));
+    }
+    const auto seconds =
+        parser.isSet(kCycleSeconds) ? wholeNumber(parser.value(kCycleSeconds), 1, 60) : 8;
+    if (!seconds) {
+        return fault(QStringLiteral("--cycle-seconds takes a whole number from 1 to 60, not '%1'")
+                         .arg(quoted(parser.value(kCycleSeconds))));
+    }
+    if (parser.positionalArguments().size() != 1) {
+        return fault(QStringLiteral("--export-animation takes one picture, a PNG saved by "
+                                    "sinepaint"));
+    }
+    const QString path = parser.positionalArguments().first();
+    const QString out = parser.value(kExportAnimation);
+    if (const auto problem = animationTargetProblem(out)) {
+        return fault(
+            QStringLiteral("the animation cannot be written to %1: %2").arg(out, *problem));
+    }
+    const PictureRead read = readPicture(path);
+    if (!read.error.isEmpty()) {
+        return fault(QStringLiteral("%1 cannot be read: %2").arg(path, read.error));
+    }
+    const QImage picture = read.picture.convertToFormat(QImage::Format_RGB32);
+    const RecipeRead recipe =
+        read.recipe.data ? decodeRecipe(*read.recipe.data, picture) : RecipeRead{};
+    if (read.recipe.damaged || !recipe.error.isEmpty()) {
+        return fault(QStringLiteral("the palette of %1 cannot be taken: %2")
+                         .arg(path, read.recipe.damaged
+                                        ? QStringLiteral("its palette and strip columns are "
+                                                         "damaged")
+                                        : recipe.error));
+    }
+    const ColumnRuns runs(recipe.columns);
+    if (recipe.columns.isNull() || runs.count() == 0) {
+        return fault(QStringLiteral("%1 remembers no strip column, so its colours cannot cycle: "
+                                    "save a picture painted from the strip as .png in sinepaint")
+                         .arg(path));
+    }
+    const PaletteWaves waves = recipe.palette.waves;
+    if (const auto failure = writeAnimation(
+            out, *frames, *seconds * 1000 / *frames,
+            [&](int k) { return cycleFrame(picture, runs, waves, k, *frames); },
+            [](int) { return true; })) {
+        return fault(
+            QStringLiteral("the animation could not be written to %1: %2").arg(out, *failure));
+    }
+    return {0, {}};
 }
 
 } // namespace
@@ -95,6 +196,10 @@ std::optional<CommandLineOutcome> answerWithoutDisplay(const QStringList &argume
                              .arg(kLastPaletteNumber)
                              .arg(parser.value(kPalette)));
         }
+    }
+    if (parser.isSet(kExportAnimation)) {
+        // No display: Qt's options have no meaning here, so anything unknown is a fault.
+        return parsed ? exportAnimation(parser) : fault(parser.errorText());
     }
     if (!parser.isSet(kExportPalette)) {
         return std::nullopt;

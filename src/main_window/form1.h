@@ -69,7 +69,7 @@ public:
 
     // The commands, each one action shared by its menu item, its button and its key.
     struct Commands {
-        QAction *newImage, *open, *save, *saveAs, *quit;
+        QAction *newImage, *open, *save, *saveAs, *exportAnimation, *quit;
         QAction *undo, *redo, *copy, *paste, *changeColor, *cancelChangeColor;
         QAction *paletteTitle; // the number of the palette on the strip, not a command
         QAction *changePalette, *goToPalette, *editPalette, *browsePalettes;
@@ -94,6 +94,10 @@ public:
     bool goToPalette(PaletteNumber number);
     bool pastePalette();
     bool exportPaletteTo(const QString &path);
+    // One full cycle of the picture's live colours in `frames` frames, to a .webp file or a
+    // folder of PNG frames; `goOn(k)` may stop it before frame k (a progress dialog's Cancel).
+    bool exportAnimationTo(const QString &path, int frames,
+                           const std::function<bool(int)> &goOn = {});
 
     // The controls, each at its fixed place.
     QPushButton *Command1; // Command1: "change palette"
@@ -234,6 +238,7 @@ private:
     void showCycleFrame();
     void stopCycle();
     void askForCycleSpeed();
+    void askToExportAnimation();
 
     // The recipe Save As writes into a PNG: empty when no pixel remembers a column.
     QByteArray pictureRecipe(qsizetype *dropped) const;

@@ -77,6 +77,10 @@ void Form1::createMenus()
          "Save the canvas as a bitmap named after the date and time, in %1"},
         {"&File", "Save &As…", key(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &Form1::askToSaveAs,
          &Commands::saveAs},
+        {"&File", "&Export animation…", key(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+         &Form1::askToExportAnimation, &Commands::exportAnimation, nullptr, false, plain,
+         "Export one full cycle of the picture's live colours as an animated WebP or as PNG "
+         "frames"},
         {"&File", "&Quit", standard(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q),
          &Form1::Command3_Click, &Commands::quit, &Form1::Command3, true, plain, "Close sinepaint"},
         {"&Edit", "&Undo", {QKeySequence(QKeySequence::Undo)}, &Form1::undo, &Commands::undo},

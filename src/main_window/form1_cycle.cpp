@@ -8,9 +8,14 @@
 
 #include "main_window/statusline.h"
 #include "palette/palettecycle.h"
+#include "picture_files/animationfile.h"
+#include "surface/picturebox.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QTimer>
 
@@ -37,7 +42,8 @@ void Form1::setCycleColours(bool on)
     cycleTimer_->start(std::max(1, int(1000 / rate)));
     cycleClock_.start();
     updateUndoCommands();
-    statusLine_->remark(QStringLiteral("Cycling colours: one full turn in %1 s.").arg(cycleSeconds));
+    statusLine_->remark(
+        QStringLiteral("Cycling colours: one full turn in %1 s.").arg(cycleSeconds));
 }
 
 void Form1::showCycleFrame()
@@ -66,18 +72,89 @@ void Form1::stopCycle()
 void Form1::askForCycleSpeed()
 {
     bool ok = false;
-    const int seconds = QInputDialog::getInt(
-        this, QStringLiteral("Cycle speed"),
-        QStringLiteral("Seconds for one full turn of the colours (%1 to %2):")
-            .arg(kShortestCycleSeconds)
-            .arg(kLongestCycleSeconds),
-        cycleSeconds, kShortestCycleSeconds, kLongestCycleSeconds, 1, &ok);
+    const int seconds =
+        QInputDialog::getInt(this, QStringLiteral("Cycle speed"),
+                             QStringLiteral("Seconds for one full turn of the colours (%1 to %2):")
+                                 .arg(kShortestCycleSeconds)
+                                 .arg(kLongestCycleSeconds),
+                             cycleSeconds, kShortestCycleSeconds, kLongestCycleSeconds, 1, &ok);
     if (ok && seconds != cycleSeconds) {
         if (cycleColours) { // on from where it is, at the new speed
-            cycleStart_ = turnedWaves(cycleStart_, double(cycleClock_.elapsed()) / 1000 /
-                                                       cycleSeconds);
+            cycleStart_ =
+                turnedWaves(cycleStart_, double(cycleClock_.elapsed()) / 1000 / cycleSeconds);
             cycleClock_.start();
         }
         cycleSeconds = seconds;
     }
+}
+
+bool Form1::exportAnimationTo(const QString &path, int frames, const std::function<bool(int)> &goOn)
+{
+    stopCycle();
+    const PictureSurface &canvas = Picture1->surface();
+    const ColumnRuns runs(canvas.Columns());
+    if (runs.count() == 0) {
+        reportFailure(QStringLiteral("Animation not exported"),
+                      QStringLiteral("No pixel of the picture remembers a strip column, so its "
+                                     "colours cannot cycle: paint with colours picked from the "
+                                     "strip first."));
+        return false;
+    }
+    const QImage picture = canvas.Image();
+    const PaletteWaves waves = palette_.waves;
+    const auto failure = writeAnimation(
+        path, frames, cycleSeconds * 1000 / frames,
+        [&](int k) { return cycleFrame(picture, runs, waves, k, frames); },
+        [&](int k) { return !goOn || goOn(k); });
+    const QString where = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (failure) {
+        reportFailure(QStringLiteral("Animation not exported"),
+                      QStringLiteral("The animation could not be written to\n%1\n\nReason: %2\n\n"
+                                     "Nothing was written.")
+                          .arg(where, *failure));
+        return false;
+    }
+    lastFolder_ = QFileInfo(path).absolutePath();
+    statusLine_->remark(QStringLiteral("Animation of %1 frames, one full turn in %2 s, exported "
+                                       "to %3.")
+                            .arg(frames)
+                            .arg(cycleSeconds)
+                            .arg(where));
+    return true;
+}
+
+void Form1::askToExportAnimation()
+{
+    bool ok = false;
+    const int frames = QInputDialog::getInt(
+        this, QStringLiteral("Export animation"),
+        QStringLiteral("Frames in one full turn of the colours (%1 to %2):")
+            .arg(kFewestAnimationFrames)
+            .arg(kMostAnimationFrames),
+        kDefaultAnimationFrames, kFewestAnimationFrames, kMostAnimationFrames, 1, &ok);
+    if (!ok) {
+        return;
+    }
+    const QString webp = QStringLiteral("Animated WebP (*.webp)");
+    const QString folder = QStringLiteral("PNG frames in a folder (*)");
+    QString chosen;
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export animation"),
+                                     QDir(lastFolder_).filePath(imeslike + QStringLiteral(".webp")),
+                                     QStringList{webp, folder}.join(QStringLiteral(";;")), &chosen);
+    if (!path.isEmpty() && chosen == folder) {
+        path = QFileDialog::getExistingDirectory(this, QStringLiteral("Folder for the frames"),
+                                                 QFileInfo(path).absolutePath());
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    QProgressDialog progress(QStringLiteral("Exporting the animation…"), QStringLiteral("Cancel"),
+                             0, frames, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    exportAnimationTo(path, frames, [&](int k) {
+        progress.setValue(k);
+        return !progress.wasCanceled();
+    });
 }

@@ -129,8 +129,11 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("items"); // "-" for a separator
-    QTest::newRow("File") << "&File" << QStringList{"&New image", "&Open…", "&Save on disk D:",
-                                                    "Save &As…",  "-",      "&Quit"};
+    QTest::newRow("File")
+        << "&File"
+        << QStringList{
+               "&New image", "&Open…", "&Save on disk D:", "Save &As…", "&Export animation…",
+               "-",          "&Quit"};
     QTest::newRow("Edit") << "&Edit" << QStringList{"&Undo",
                                                     "&Redo",
                                                     "-",
@@ -226,6 +229,7 @@ void TestUndo::everyCommandIsOneActionForItsMenuItemButtonAndKey_data()
     row("open", "&File", "&Open…", "", "Ctrl+O", false);
     row("save", "&File", "&Save on disk D:", "save on disk D:", "Ctrl+S", true);
     row("save as", "&File", "Save &As…", "", "Ctrl+Shift+S", false);
+    row("export animation", "&File", "&Export animation…", "", "Ctrl+Shift+E", false);
     row("quit", "&File", "&Quit", "exit", "Ctrl+Q", true);
     row("undo", "&Edit", "&Undo", "", "Ctrl+Z", true);
     row("redo", "&Edit", "&Redo", "", "Ctrl+Shift+Z", true);
