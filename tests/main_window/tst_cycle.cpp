@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The sinepaint developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "main_window/commandline.h"
 #include "main_window/form1.h"
 #include "palette/palettecycle.h"
 #include "surface/picturebox.h"
@@ -11,16 +12,54 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <webp/demux.h>
+
+namespace {
+
+// The frames of an animated WebP file, decoded by libwebp's demuxer.
+QList<QImage> framesOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    WebPData data{reinterpret_cast<const uint8_t *>(bytes.constData()), std::size_t(bytes.size())};
+    WebPAnimDecoderOptions options;
+    WebPAnimDecoderOptionsInit(&options);
+    options.color_mode = MODE_BGRA;
+    WebPAnimDecoder *decoder = WebPAnimDecoderNew(&data, &options);
+    QList<QImage> frames;
+    WebPAnimInfo info;
+    uint8_t *pixels = nullptr;
+    int start = 0;
+    while (decoder && WebPAnimDecoderGetInfo(decoder, &info) &&
+           WebPAnimDecoderHasMoreFrames(decoder) &&
+           WebPAnimDecoderGetNext(decoder, &pixels, &start)) {
+        frames.append(
+            QImage(pixels, int(info.canvas_width), int(info.canvas_height), QImage::Format_ARGB32)
+                .convertToFormat(QImage::Format_RGB32));
+    }
+    WebPAnimDecoderDelete(decoder);
+    return frames;
+}
+
+} // namespace
+
 class TestCycle : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("sinepaint")); }
     void init();
     void theCycleTurnsEveryPhaseTogether_data();
     void theCycleTurnsEveryPhaseTogether();
     void offLeavesThePaletteWhereItStoppedAsOneStep();
     void anotherPaletteCommandStopsTheCycleFirst();
     void theCanvasFollowsTheCycleWhileLive();
+    void anExportHoldsOneFullCycle();
+    void theCommandLineExportsWithoutAWindow_data();
+    void theCommandLineExportsWithoutAWindow();
 
 private:
     QImage strip() const { return form_->Picture2->surface().Image().copy(); }
@@ -133,6 +172,91 @@ void TestCycle::theCanvasFollowsTheCycleWhileLive()
     QCOMPARE(stopped, form_->Picture2->surface().Point(200, 14));
     form_->commands().undo->trigger();
     QCOMPARE(form_->Picture1->surface().Image(), canvas);
+}
+
+void TestCycle::anExportHoldsOneFullCycle()
+{
+    const QString path = folder_->filePath(QStringLiteral("cycle.webp"));
+    QVERIFY(!form_->exportAnimationTo(path, 4)); // nothing remembers a column yet
+    QVERIFY(!QFile::exists(path));
+    clickOn(form_->Picture2, 200, 14); // palette 1's column 200
+    dragOn(form_->Picture1, {{50, 60}, {50, 60}});
+    form_->commands().cycleColours->trigger(); // an export stops the cycle first
+    QVERIFY(form_->exportAnimationTo(path, 4));
+    QVERIFY(!form_->cycleColours);
+    const QList<QImage> frames = framesOf(path);
+    QCOMPARE(frames.size(), 4);
+    QCOMPARE(frames[0], form_->Picture1->surface().Image());
+    // Column 200 of palette 1 turned by a quarter each frame; the grey stays.
+    const QList<QRgb> disc{qRgb(247, 243, 141), qRgb(90, 78, 1), qRgb(5, 9, 111),
+                           qRgb(162, 174, 251)};
+    for (int k = 0; k < 4; ++k) {
+        QCOMPARE(frames[k].pixel(50, 60), disc[k]);
+        QCOMPARE(frames[k].pixel(52, 60), disc[k]);
+        QCOMPARE(frames[k].pixel(53, 60), qRgb(240, 240, 240));
+    }
+    // Cancelled before the last frame: nothing is left.
+    const QString cancelled = folder_->filePath(QStringLiteral("cancelled.webp"));
+    QVERIFY(!form_->exportAnimationTo(cancelled, 4, [](int k) { return k < 3; }));
+    QVERIFY(!QFile::exists(cancelled));
+}
+
+void TestCycle::theCommandLineExportsWithoutAWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after the picture; %1 is the folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("frames"); // in %1/out.webp
+    QTest::newRow("4 frames") << QStringList{"--export-animation", "%1/out.webp", "--frames", "4"}
+                              << 0 << QString() << 4;
+    QTest::newRow("60 frames unless told")
+        << QStringList{"--export-animation", "%1/out.webp"} << 0 << QString() << 60;
+    QTest::newRow("--frames 0")
+        << QStringList{"--export-animation", "%1/out.webp", "--frames", "0"} << 1
+        << "sinepaint: --frames takes a whole number from 2 to 240, not '0'\n"
+        << 0;
+    QTest::newRow("--frames 100000")
+        << QStringList{"--export-animation", "%1/out.webp", "--frames", "100000"} << 1
+        << "sinepaint: --frames takes a whole number from 2 to 240, not '100000'\n"
+        << 0;
+    QTest::newRow("--cycle-seconds 0")
+        << QStringList{"--export-animation", "%1/out.webp", "--cycle-seconds", "0"} << 1
+        << "sinepaint: --cycle-seconds takes a whole number from 1 to 60, not '0'\n"
+        << 0;
+    QTest::newRow("a folder that does not exist")
+        << QStringList{"--export-animation", "%1/gone/out.webp"} << 1
+        << "sinepaint: the animation cannot be written to %1/gone/out.webp: The folder %1/gone "
+           "does not exist.\n"
+        << 0;
+    QTest::newRow("neither .webp nor a folder")
+        << QStringList{"--export-animation", "%1/out.gif"} << 1
+        << "sinepaint: the animation cannot be written to %1/out.gif: An animation is written as "
+           "a .webp file or into a folder, not as .gif.\n"
+        << 0;
+}
+
+void TestCycle::theCommandLineExportsWithoutAWindow()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, text);
+    QFETCH(int, frames);
+    clickOn(form_->Picture2, 200, 14);
+    dragOn(form_->Picture1, {{50, 60}, {50, 60}});
+    const QString picture = folder_->filePath(QStringLiteral("picture.png"));
+    QVERIFY(form_->savePictureAs(picture, PictureFormat::Png));
+    for (QString &argument : arguments) {
+        argument.replace(QStringLiteral("%1"), folder_->path());
+    }
+    const auto outcome = answerWithoutDisplay(QStringList{"sinepaint", picture} + arguments);
+    QVERIFY(outcome);
+    QCOMPARE(outcome->exitStatus, status);
+    QCOMPARE(outcome->text, QString(text).replace(QStringLiteral("%1"), folder_->path()));
+    const QList<QImage> written = framesOf(folder_->filePath(QStringLiteral("out.webp")));
+    QCOMPARE(written.size(), frames);
+    if (frames == 4) {
+        QCOMPARE(written[1].pixel(50, 60), qRgb(90, 78, 1));
+    }
 }
 
 QTEST_MAIN(TestCycle)
