@@ -41,6 +41,8 @@ private slots:
     void transparentPartsShowTheBackground();
     void theFormatFollowsATypedEndingElseTheFilter_data();
     void theFormatFollowsATypedEndingElseTheFilter();
+    void aPathThatCannotBeOpenedSaysWhyInLowerCase_data();
+    void aPathThatCannotBeOpenedSaysWhyInLowerCase();
 };
 
 void TestPictureFile::savedPicturesReopenPixelForPixel_data()
@@ -176,6 +178,29 @@ void TestPictureFile::theFormatFollowsATypedEndingElseTheFilter()
     QCOMPARE(target.path, path);
     QCOMPARE(int(target.format), format);
     QCOMPARE(target.error, error);
+}
+
+void TestPictureFile::aPathThatCannotBeOpenedSaysWhyInLowerCase_data()
+{
+    QTest::addColumn<QString>("inside"); // under a regular file, or a loop of links
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a file taken for a folder")
+        << "file/picture.png" << "It cannot be opened: not a directory.";
+    QTest::newRow("a link to itself")
+        << "loop" << "It cannot be opened: too many levels of symbolic links.";
+}
+
+void TestPictureFile::aPathThatCannotBeOpenedSaysWhyInLowerCase()
+{
+    QFETCH(QString, inside);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(QFile::link(folder.filePath(QStringLiteral("loop")),
+                        folder.filePath(QStringLiteral("loop"))));
+    QCOMPARE(readPicture(folder.filePath(inside)).error, reason);
 }
 
 QTEST_MAIN(TestPictureFile)
