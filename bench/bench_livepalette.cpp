@@ -8,7 +8,9 @@
 #include "canvas_tools/stroke.h"
 #include "main_window/form1.h"
 #include "main_window/paletteeditor.h"
+#include "palette/palettecycle.h"
 #include "palette/sinepalette.h"
+#include "picture_files/animationfile.h"
 #include "surface/picturebox.h"
 
 #include <QAction>
@@ -93,6 +95,50 @@ template <bool apart> void RecolourRememberedCanvas(benchmark::State &state)
 }
 BENCHMARK(RecolourRememberedCanvas<false>)->Name("RecolourRememberedCanvas")->UseRealTime();
 BENCHMARK(RecolourRememberedCanvas<true>)->Name("RecolourEveryPixelApart")->UseRealTime();
+
+// One frame of cycling colours with Live palette on a canvas painted all over: the turned
+// waves, the strip drawn with them, every remembered pixel recoloured, the repaint requests.
+void CycleFrame(benchmark::State &state)
+{
+    PictureSurface canvas(kCanvasSize);
+    canvas.keepColumns();
+    PictureSurface strip(QSize(525, 29));
+    for (PictureSurface *surface : {&canvas, &strip}) {
+        surface->setChangeListener([](const QRect &changed) { benchmark::DoNotOptimize(changed); });
+    }
+    paintAllOver(canvas);
+    const ColumnRuns runs(canvas.Columns());
+    PaletteRandom random;
+    const PaletteWaves start = numberedPaletteWaves(1, random);
+    int frame = 0;
+    measure(state, [&] {
+        const PaletteWaves waves = turnedWaves(start, (frame++ % 480) / 480.0);
+        drawPaletteStrip(strip, waves);
+        const StripColours colours = stripColours(waves);
+        canvas.edit([&](QImage &image, const QImage &) { return runs.recolour(image, colours); });
+    });
+}
+BENCHMARK(CycleFrame)->UseRealTime();
+
+// The command line's export of 60 frames of the canvas painted all over, as an animated WebP:
+// each frame recoloured, encoded losslessly, and the file written.
+void ExportAnimation60(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    PictureSurface canvas(kCanvasSize);
+    canvas.keepColumns();
+    paintAllOver(canvas);
+    const ColumnRuns runs(canvas.Columns());
+    PaletteRandom random;
+    const PaletteWaves waves = numberedPaletteWaves(1, random);
+    const QString path = folder.filePath(QStringLiteral("cycle.webp"));
+    for (auto _ : state) {
+        writeAnimation(
+            path, 60, 133, [&](int k) { return cycleFrame(canvas.Image(), runs, waves, k, 60); },
+            [](int) { return true; });
+    }
+}
+BENCHMARK(ExportAnimation60)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // One slider step in Edit palette… with Live palette on and every pixel remembered: the strip
 // and the whole canvas drawn again, with their repaint requests.

@@ -42,6 +42,8 @@ constexpr Target kTargets[] = {
     {"RecolourRememberedCanvas", "MemcpyCanvas", 3.0, false},
     {"RecolourEveryPixelApart", "MemcpyCanvas", 0, true},
     {"EditorSliderStepLive", nullptr, 2'000.0, false},
+    {"CycleFrame", nullptr, 1'000.0, false},
+    {"ExportAnimation60", nullptr, 3'000'000.0, false},
     {"SavePngWithRecipe", "SavePngPlain", 1.3, false},
     {"OpenPngWithRecipe", "OpenPngPlain", 1.3, false},
 };
