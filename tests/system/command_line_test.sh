@@ -68,6 +68,32 @@ expect 1 "^sinepaint: the palette could not be written to $runtime/first.doc: Th
     --export-palette "$runtime/first.doc"
 expect 1 "^sinepaint: the palette could not be written to $runtime/first.gpl/x.gpl: The folder " 1 - \
     --export-palette "$runtime/first.gpl/x.gpl"
+# An animation without a display: one full cycle of a PNG sinepaint saved (a stroke from
+# palette 5's column 200), 6 frames, as numbered PNG frames and as an animated WebP.
+saved="$(dirname "$0")/data/stroke-from-palette-5.png"
+mkdir "$runtime/frames"
+expect 0 "^\$" 1 - "$saved" --export-animation "$runtime/frames" --frames 6 --cycle-seconds 3
+[ "$(ls "$runtime/frames" | tr '\n' ' ')" = "frame-0000.png frame-0001.png frame-0002.png frame-0003.png frame-0004.png frame-0005.png " ] ||
+    { echo "FAIL: the frames written are $(ls -a "$runtime/frames")" >&2; failures=$((failures + 1)); }
+expect 0 "^\$" 1 - "$saved" --export-animation "$runtime/cycle.webp"
+[ "$(head -c 4 "$runtime/cycle.webp")" = RIFF ] ||
+    { echo "FAIL: no WebP was written" >&2; failures=$((failures + 1)); }
+expect 1 "^sinepaint: --frames takes a whole number from 2 to 240, not '0'\$" 1 - \
+    "$saved" --export-animation "$runtime/none.webp" --frames 0
+expect 1 "^sinepaint: --frames takes a whole number from 2 to 240, not '100000'\$" 1 - \
+    "$saved" --export-animation "$runtime/none.webp" --frames 100000
+expect 1 "^sinepaint: $runtime/missing.png cannot be read: The file does not exist\.\$" 1 - \
+    "$runtime/missing.png" --export-animation "$runtime/none.webp"
+expect 1 "^sinepaint: $runtime/first.gpl cannot be read: It is not a picture" 1 - \
+    "$runtime/first.gpl" --export-animation "$runtime/none.webp"
+expect 1 "^sinepaint: the animation cannot be written to $runtime/gone/none.webp: The folder $runtime/gone does not exist\.\$" 1 - \
+    "$saved" --export-animation "$runtime/gone/none.webp"
+expect 1 "^sinepaint: the animation cannot be written to $runtime/none.gif: An animation is written as a \.webp file or into a folder, not as \.gif\.\$" 1 - \
+    "$saved" --export-animation "$runtime/none.gif"
+expect 1 "^sinepaint: $runtime/five.txt cannot be read" 1 - \
+    "$runtime/five.txt" --export-animation "$runtime/none.webp"
+[ ! -e "$runtime/none.webp" ] && [ ! -e "$runtime/none.gif" ] ||
+    { echo "FAIL: a refused export wrote a file" >&2; failures=$((failures + 1)); }
 # Qt's own options are taken, never reported: the program runs until it is ended.
 # (Qt's offscreen platform says a line of its own each time the window's size hints change.)
 expect 124 "^(|This plugin does not support propagateSizeHints\(\))\$" any offscreen \
@@ -75,4 +101,4 @@ expect 124 "^(|This plugin does not support propagateSizeHints\(\))\$" any offsc
 [ -z "$(grep -vx 'This plugin does not support propagateSizeHints()' <<<"$output")" ] ||
     { echo "FAIL: Qt's options gave other lines too: $output" >&2; failures=$((failures + 1)); }
 [ $failures -eq 0 ] || exit 1
-echo "command line: help, version, palettes, exports, Qt's options, no display, unknown option and argument all fine"
+echo "command line: help, version, palettes, exports, animations, Qt's options, no display, unknown option and argument all fine"
