@@ -15,8 +15,11 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <map>
 
 namespace {
 
@@ -151,6 +154,12 @@ void TestLivePalette::whatEachWayOfPaintingRemembers_data()
         << QList<int>{250, 250, 250, kNone};
     QTest::newRow("left and right") << "leftRight" << QList<QPoint>{{50, 60}, {474, 60}, {262, 60}}
                                     << QList<int>{250, 250, kNone};
+    QTest::newRow("top and bottom") << "topBottom" << QList<QPoint>{{50, 60}, {50, 376}, {50, 218}}
+                                    << QList<int>{250, 250, kNone};
+    QTest::newRow("kaleidoscope 6")
+        << "kaleidoscope6"
+        << QList<QPoint>{{362, 218}, {312, 305}, {212, 305}, {162, 218}, {212, 131}, {312, 131}}
+        << QList<int>{250, 250, 250, 250, 250, 250};
     QTest::newRow("four ways")
         << "fourWays" << QList<QPoint>{{50, 60}, {474, 60}, {50, 376}, {474, 376}, {50, 218}}
         << QList<int>{250, 250, 250, 250, kNone};
@@ -187,12 +196,16 @@ void TestLivePalette::whatEachWayOfPaintingRemembers()
     if (steps == "connected") {
         press(QKeySequence(QStringLiteral("Ctrl+L")));
         dragOn(form_->Picture1, {{50, 60}, {100, 60}});
-    } else if (steps == "leftRight" || steps == "fourWays" || steps == "kaleidoscope8") {
-        QAction *mode = steps == "leftRight"  ? form_->commands().mirrorLeftRight
-                        : steps == "fourWays" ? form_->commands().mirrorFourWays
-                                              : form_->commands().mirrorKaleidoscope8;
-        mode->trigger();
-        const QPoint at = steps == "kaleidoscope8" ? QPoint(362, 218) : QPoint(50, 60);
+    } else if (steps == "leftRight" || steps == "topBottom" || steps == "fourWays" ||
+               steps.startsWith("kaleidoscope")) {
+        const std::map<QString, QAction *> modes{
+            {"leftRight", form_->commands().mirrorLeftRight},
+            {"topBottom", form_->commands().mirrorTopBottom},
+            {"fourWays", form_->commands().mirrorFourWays},
+            {"kaleidoscope6", form_->commands().mirrorKaleidoscope6},
+            {"kaleidoscope8", form_->commands().mirrorKaleidoscope8}};
+        modes.at(steps)->trigger();
+        const QPoint at = steps.startsWith("kaleidoscope") ? QPoint(362, 218) : QPoint(50, 60);
         dragOn(form_->Picture1, {at, at});
     } else {
         dragOn(form_->Picture1, {{50, 60}, {50, 60}});
@@ -282,7 +295,11 @@ void TestLivePalette::editPaletteRecoloursLiveAndCancelPutsTheCanvasBack()
     form_->commands().editPalette->trigger();
     auto *editor = form_->findChild<PaletteEditor *>();
     QVERIFY(editor);
-    // Red phase 0 at column 0: (sin 0 + 1) * 126 = 126; green and blue stay palette 1's.
+    // A slider step: red phase 1 at column 0, (sin 1 + 1) * 126 = 232; green and blue stay
+    // palette 1's.
+    editor->phaseSlider(0)->setValue(1000);
+    QCOMPARE(canvasAt(*form_, {50, 60}), RGB(232, 216, 101));
+    // Red phase 0 at column 0: (sin 0 + 1) * 126 = 126.
     editor->phaseBox(0)->setValue(0);
     QCOMPARE(canvasAt(*form_, {50, 60}), RGB(126, 216, 101));
     editor->reject();
