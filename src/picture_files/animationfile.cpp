@@ -142,6 +142,9 @@ std::optional<QString> writeAnimation(const QString &path, int frames, int delay
     if (const auto problem = animationTargetProblem(path)) {
         return problem;
     }
+    if (frames < 1) {
+        return QStringLiteral("An animation has at least one frame.");
+    }
     if (QFileInfo(path).isDir()) {
         return writeFrames(path, frames, frame, goOn);
     }
