@@ -226,6 +226,16 @@ void TestPalettes::theGimpPaletteAndTheTextureHoldTheShownColumns()
     QVERIFY(!form_->exportPaletteTo(folder_->filePath("first.doc")));
     QVERIFY(form_->findChild<QMessageBox *>());
     QVERIFY(!QFile::exists(folder_->filePath("first.doc")));
+
+    // An ending in capitals is written as its lower-case twin.
+    const std::pair<const char *, const char *> twins[] = {
+        {"SUNSET.GPL", "first.gpl"}, {"x.PNG", "first.png"}, {"x.Txt", "first.txt"}};
+    for (const auto &[name, twin] : twins) {
+        QVERIFY2(form_->exportPaletteTo(folder_->filePath(name)), name);
+        QFile written(folder_->filePath(name)), lower(folder_->filePath(twin));
+        QVERIFY(written.open(QIODevice::ReadOnly) && lower.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), lower.readAll());
+    }
 }
 
 QTEST_MAIN(TestPalettes)
