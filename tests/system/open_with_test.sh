@@ -22,4 +22,22 @@ HOME="$work/home" QT_QPA_PLATFORM=xcb "$program" --palette 3 "$pictures/notes.pn
 session_pids+=($!)
 window_named "Picture not opened" >/dev/null
 window_named form1 >/dev/null
-echo "open with: a picture named on the command line comes in; a bad one is reported in the window"
+xdotool search --name '^form1$' windowclose 2>/dev/null || true
+xdotool search --name '^Picture not opened$' windowclose 2>/dev/null || true
+sleep 0.5
+
+# Qt's options that take a value: the value is never taken for a picture to open.
+for options in "-style fusion" "-platform xcb" "-display $DISPLAY"; do
+    # shellcheck disable=SC2086 # an option and its value
+    HOME="$work/home" QT_QPA_PLATFORM=xcb "$program" $options >"$work/options.log" 2>&1 &
+    pid=$!
+    window_named form1 >/dev/null
+    sleep 1
+    if xdotool search --onlyvisible --name '^Picture not opened$' >/dev/null 2>&1; then
+        fail "sinepaint $options took its value for a picture"
+    fi
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+done
+echo "open with: a picture named on the command line comes in; a bad one is reported in the" \
+    "window; the values of Qt's options are never taken for a picture"
