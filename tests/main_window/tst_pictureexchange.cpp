@@ -146,6 +146,13 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
     row("cut-before-trailer.gif", "file", gif.chopped(1), incomplete);
     row("cut.xbm", "file", xbm.left(xbm.size() / 2), incomplete);
     row("headers.jpg", "file", headersOnly, "The picture is incomplete: it holds no picture data.");
+    // One-picture icons and cursors cut in their pixel data: their only (and so last)
+    // directory entry is checked.
+    QByteArray ico = encoded(picture.copy(0, 0, 32, 32), "ICO");
+    QByteArray cur = ico;
+    cur[2] = 2; // the same directory as a cursor's
+    row("cut.ico", "file", ico.left(ico.size() - 40), shortData);
+    row("cut.cur", "file", cur.left(cur.size() - 40), shortData);
     row("the clipboard", "clipboard", jpeg.left(jpeg.size() / 2), incomplete);
     row("pipe.png", "fifo", {}, "It is a named pipe, not a picture file.");
     row("folder.png", "folder", {}, "It is a folder, not a picture file.");
