@@ -151,6 +151,17 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
     QByteArray ico = encoded(picture.copy(0, 0, 32, 32), "ICO");
     QByteArray cur = ico;
     cur[2] = 2; // the same directory as a cursor's
+    // A JPEG whose EXIF thumbnail, a whole small JPEG with its own scan and end, comes before
+    // a main picture cut off halfway.
+    const QByteArray thumbnail = encoded(picture.copy(0, 0, 16, 16), "JPEG");
+    QByteArray exif = QByteArray("Exif\0\0", 6) + thumbnail;
+    QByteArray withThumbnail = QByteArray::fromHex("ffd8ffe1");
+    withThumbnail += char((exif.size() + 2) >> 8);
+    withThumbnail += char((exif.size() + 2) & 0xff);
+    withThumbnail += exif + jpeg.mid(2, jpeg.size() / 2);
+    row("thumbnail-then-cut.jpg", "file", withThumbnail, incomplete);
+    const QByteArray webp = encoded(picture.copy(0, 0, 40, 30), "WEBP");
+    row("last-bytes-cut.webp", "file", webp.chopped(3), incomplete);
     row("cut.ico", "file", ico.left(ico.size() - 40), shortData);
     row("cut.cur", "file", cur.left(cur.size() - 40), shortData);
     row("the clipboard", "clipboard", jpeg.left(jpeg.size() / 2), incomplete);
