@@ -171,6 +171,8 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
     row("/dev/zero", "system", {}, "It is a device, not a picture file.");
     row("sparse.png", "sparse", {},
         "The file is 8192 MiB; picture files of up to 1024 MiB can be opened.");
+    row("one-byte-too-many.png", "sparse 1 GiB + 1", {},
+        "The file is 1024 MiB; picture files of up to 1024 MiB can be opened.");
     QByteArray noise(4096, '\0');
     for (int i = 0; i < noise.size(); ++i) {
         noise[i] = char((i * 7919 + 13) % 251);
@@ -206,9 +208,10 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing()
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (via == "folder") {
         QVERIFY(QDir().mkdir(path));
-    } else if (via == "sparse") { // 8 GiB that take no room on the disk
+    } else if (via.startsWith("sparse")) { // 8 GiB, or 1 GiB and a byte, that take no room
         QFile sparse(path);
-        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(8) << 30));
+        QVERIFY(sparse.open(QIODevice::WriteOnly) &&
+                sparse.resize(via == "sparse" ? qint64(8) << 30 : (qint64(1) << 30) + 1));
     }
     const QImage canvas = form_->Picture1->surface().Image().copy();
     const qsizetype historyBytes = form_->history().bytes();
