@@ -158,13 +158,11 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, ColorValue col
     };
     // Step along the longer axis, one pixel per step, and only over the part inside the image.
     if (xa == xb && ya != yb) {
-        // A vertical line, the one the program draws most: straight down one column.
-        if (xa >= 0 && xa < width) {
-            const qint64 top = std::max<qint64>(std::min(ya, yb), 0);
-            const qint64 bottom = std::min(std::max(ya, yb), height - 1);
-            for (qint64 y = top; y <= bottom; ++y) {
-                put(xa, y);
-            }
+        // A vertical line: straight down one column, over the rows inside the image.
+        const qint64 top = std::max<qint64>(std::min(ya, yb), 0);
+        const qint64 bottom = std::min(std::max(ya, yb), height - 1);
+        for (qint64 y = top; y <= bottom; ++y) {
+            put(xa, y);
         }
     } else if (std::abs(xb - xa) >= std::abs(yb - ya)) {
         if (xa > xb) {
