@@ -92,7 +92,7 @@ RecipeRead decodeRecipe(const QByteArray &recipe, const QImage &picture)
         readPaletteLine(QString::fromUtf8(recipe.mid(firstEnd + 1, lineEnd - firstEnd - 1)));
     if (!line.error.isEmpty()) {
         // Its first sentence, within this one.
-        QString reason = line.error.section(QStringLiteral(". "), 0, 0).section(u'\n', 0, 0);
+        QString reason = line.error.section(QStringLiteral(". "), 0, 0);
         reason = reason.endsWith(u'.') ? reason.chopped(1) : reason;
         read.error = QStringLiteral("its palette line cannot be read: %1")
                          .arg(reason.left(1).toLower() + reason.mid(1));
