@@ -185,10 +185,10 @@ void TestPictureFile::aPathThatCannotBeOpenedSaysWhyInLowerCase_data()
 {
     QTest::addColumn<QString>("inside"); // under a regular file, or a loop of links
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a file taken for a folder")
-        << "file/picture.png" << "It cannot be opened: not a directory.";
-    QTest::newRow("a link to itself")
-        << "loop" << "It cannot be opened: too many levels of symbolic links.";
+    QTest::newRow("a file taken for a folder") << "file/picture.png"
+                                               << "It cannot be opened: not a directory.";
+    QTest::newRow("a link to itself") << "loop"
+                                      << "It cannot be opened: too many levels of symbolic links.";
 }
 
 void TestPictureFile::aPathThatCannotBeOpenedSaysWhyInLowerCase()
