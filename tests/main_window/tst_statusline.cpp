@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSizeGrip>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -80,6 +81,8 @@ void TestStatusLine::theFieldsFollowTheBrushAndThePalette()
     QCOMPARE(status().radiusText(), QStringLiteral("Brush radius 2"));
     QCOMPARE(status().modesText(), QStringLiteral("Separate discs · Mirror: None"));
     QCOMPARE(status().paletteText(), QStringLiteral("Palette 1"));
+    // The window keeps its size: no grip in the status bar's corner, restored or maximised.
+    QCOMPARE(status().findChildren<QSizeGrip *>().size(), 0);
     QTest::keySequence(form_.get(), QKeySequence("]"));
     form_->Command2->click();
     form_->commands().connectedStrokes->trigger();
