@@ -16,8 +16,9 @@
 
 namespace {
 
-// The frames of an animated WebP file, decoded by libwebp's demuxer.
-QList<QImage> framesOf(const QString &path)
+// The frames of an animated WebP file, decoded by libwebp's demuxer; `end`, when given, takes
+// the moment the last one ends, in milliseconds.
+QList<QImage> framesOf(const QString &path, int *end = nullptr)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -39,6 +40,9 @@ QList<QImage> framesOf(const QString &path)
         frames.append(
             QImage(pixels, int(info.canvas_width), int(info.canvas_height), QImage::Format_ARGB32)
                 .convertToFormat(QImage::Format_RGB32));
+        if (end) {
+            *end = start;
+        }
     }
     WebPAnimDecoderDelete(decoder);
     return frames;
@@ -210,8 +214,9 @@ void TestCycle::theCommandLineExportsWithoutAWindow_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("frames"); // in %1/out.webp
-    QTest::newRow("4 frames") << QStringList{"--export-animation", "%1/out.webp", "--frames", "4"}
-                              << 0 << QString() << 4;
+    QTest::newRow("4 frames, a turn in 3 s")
+        << QStringList{"--export-animation", "%1/out.webp", "--frames", "4", "--cycle-seconds", "3"}
+        << 0 << QString() << 4;
     QTest::newRow("60 frames unless told")
         << QStringList{"--export-animation", "%1/out.webp"} << 0 << QString() << 60;
     QTest::newRow("--frames 0")
@@ -255,10 +260,14 @@ void TestCycle::theCommandLineExportsWithoutAWindow()
     QVERIFY(outcome);
     QCOMPARE(outcome->exitStatus, status);
     QCOMPARE(outcome->text, QString(text).replace(QStringLiteral("%1"), folder_->path()));
-    const QList<QImage> written = framesOf(folder_->filePath(QStringLiteral("out.webp")));
+    int end = 0;
+    const QList<QImage> written = framesOf(folder_->filePath(QStringLiteral("out.webp")), &end);
     QCOMPARE(written.size(), frames);
     if (frames == 4) {
         QCOMPARE(written[1].pixel(50, 60), qRgb(90, 78, 1));
+        QCOMPARE(end, 3000); // four frames of 750 ms: one turn in 3 s
+    } else if (frames == 60) {
+        QCOMPARE(end, 60 * 133); // 8 s a turn, 133 ms a frame
     }
 }
 
