@@ -3,10 +3,13 @@
 
 #include "picture_files/completeness.h"
 
+#include "picture_files/picturemessages.h"
+#include "picture_files/tgareader.h"
+
 #include <QList>
 
 #include <algorithm>
-#include <cstdint>
+#include <array>
 #include <cstdlib>
 #include <limits>
 
@@ -20,8 +23,8 @@ qint64 product(qint64 a, qint64 b)
     return a != 0 && b > kMost / a ? kMost : a * b;
 }
 
-const QString kEndMissing = QStringLiteral("its end is missing");
-const QString kDataMissing = QStringLiteral("its pixel data ends before the picture does");
+const QString kLeavesPixels = QStringLiteral("its pixel data leaves pixels undefined");
+const QString kNotCovered = QStringLiteral("its data does not cover the picture");
 
 // Reads numbers from the bytes, refusing to read past the end.
 class Bytes {
@@ -43,58 +46,166 @@ private:
     const QByteArray &bytes_;
 };
 
-// JPEG: a scan (FF DA) with data after its header, and the end marker (FF D9) after that.
-QString jpegMissing(const QByteArray &bytes)
+// GIF's LZW codes, walked without decoding: how many pixels they define. Any code the table
+// does not hold yet makes the data damaged (-1).
+qint64 lzwPixels(const QByteArray &data, quint32 rootBits, qint64 enough)
 {
-    const Bytes at(bytes);
-    const qsizetype scan = bytes.lastIndexOf("\xff\xda");
-    if (scan < 0) {
-        return QStringLiteral("it holds no picture data");
+    const quint32 clear = 1u << rootBits, end = clear + 1;
+    std::array<qint64, 4096> lengths{};
+    quint32 codeBits = rootBits + 1, next = clear + 2;
+    qint64 previous = 0,
+           pixels = 0; // previous: the length of the last code's pixels, 0 after clear
+    quint64 bits = 0;
+    int held = 0;
+    for (qsizetype at = 0; pixels < enough;) {
+        while (held < int(codeBits) && at < data.size()) {
+            bits |= quint64(quint8(data[at++])) << held;
+            held += 8;
+        }
+        if (held < int(codeBits)) {
+            break;
+        }
+        const quint32 code = quint32(bits & ((1u << codeBits) - 1));
+        bits >>= codeBits;
+        held -= int(codeBits);
+        if (code == clear) {
+            codeBits = rootBits + 1;
+            next = clear + 2;
+            previous = 0;
+            continue;
+        }
+        if (code == end) {
+            break;
+        }
+        qint64 length = 0;
+        if (code < clear) {
+            length = 1;
+        } else if (previous != 0 && code < next) {
+            length = lengths[code];
+        } else if (previous != 0 && code == next) {
+            length = previous + 1;
+        } else {
+            return -1;
+        }
+        if (previous != 0 && next < lengths.size()) {
+            lengths[next++] = previous + 1;
+            if (next == 1u << codeBits && codeBits < 12) {
+                ++codeBits;
+            }
+        }
+        pixels += length;
+        previous = length;
     }
-    const qint64 data = scan + 2 + at.big16(scan + 2);
-    const qsizetype end = bytes.lastIndexOf("\xff\xd9");
-    return end > data ? QString() : kEndMissing;
+    return pixels;
 }
 
-// GIF: the blocks, one after the other, up to the trailer (3B).
-QString gifMissing(const QByteArray &bytes)
+// GIF: the blocks, one after the other, up to the trailer (3B); the first picture's data
+// defines each of its pixels, and the picture and its frame fit in the pixel limit.
+QString gifFault(const QByteArray &bytes, qint64 mostPixels)
 {
     const Bytes at(bytes);
+    const qint64 screenWidth = at.little16(6), screenHeight = at.little16(8);
     qint64 place = 13;
     if (at.byte(10) & 0x80) { // a global colour table
         place += 3 * (qint64(2) << (at.byte(10) & 7));
     }
-    auto skipSubBlocks = [&] {
+    auto subBlocks = [&] {
+        QByteArray data;
         while (at.has(place, 1) && at.byte(place) != 0) {
+            data += bytes.mid(place + 1, at.byte(place));
             place += 1 + at.byte(place);
         }
         ++place; // the closing zero
+        return data;
     };
+    bool first = true;
     while (at.has(place, 1)) {
         const quint32 kind = at.byte(place);
         if (kind == 0x3b) {
-            return {};
+            return first ? incompleteBecause(QStringLiteral("it holds no picture data"))
+                         : QString();
         }
         if (kind == 0x21) { // an extension: its label, then sub-blocks
             place += 2;
-            skipSubBlocks();
-        } else if (kind == 0x2c) { // an image: its descriptor, colours, code size, sub-blocks
-            const quint32 flags = at.byte(place + 9);
-            place += 10;
-            if (flags & 0x80) {
-                place += 3 * (qint64(2) << (flags & 7));
-            }
-            ++place;
-            skipSubBlocks();
-        } else {
-            return kEndMissing;
+            subBlocks();
+            continue;
+        }
+        if (kind != 0x2c) {
+            return incompleteBecause(kEndMissing);
+        }
+        // An image: its descriptor, colours, code size, sub-blocks.
+        const qint64 right = at.little16(place + 1) + qint64(at.little16(place + 5));
+        const qint64 bottom = at.little16(place + 3) + qint64(at.little16(place + 7));
+        const qint64 pixels = qint64(at.little16(place + 5)) * at.little16(place + 7);
+        const quint32 flags = at.byte(place + 9);
+        place += 10;
+        if (flags & 0x80) {
+            place += 3 * (qint64(2) << (flags & 7));
+        }
+        const quint32 rootBits = at.byte(place++);
+        const QByteArray data = subBlocks();
+        if (!first) {
+            continue;
+        }
+        first = false;
+        if (pixels == 0 || rootBits < 1 || rootBits > 8) {
+            return kDamaged;
+        }
+        const qint64 width = std::max(screenWidth, right), height = std::max(screenHeight, bottom);
+        if (width * height > mostPixels) {
+            return tooManyPixels(width, height);
+        }
+        const qint64 defined = lzwPixels(data, rootBits, pixels);
+        if (defined < 0) {
+            return kDamaged;
+        }
+        if (defined < pixels) {
+            return incompleteBecause(kDataMissing);
         }
     }
-    return kEndMissing;
+    return incompleteBecause(kEndMissing);
 }
 
-// BMP: the rows the header promises lie within the file; run-length data reaches its end.
-QString bmpMissing(const QByteArray &bytes)
+// A run-length BMP's codes (RLE8, RLE4), walked from the bottom row up: every pixel defined by
+// a run, none skipped by an early end of line, a jump or an early end.
+QString runLengthFault(const Bytes &at, qint64 place, qint64 width, qint64 height, bool fourBits)
+{
+    qint64 x = 0, y = 0;
+    while (at.has(place, 2)) {
+        const quint32 count = at.byte(place), code = at.byte(place + 1);
+        place += 2;
+        if (count != 0) { // a run of one value (or two, alternating)
+            x += count;
+        } else if (code == 0 || code == 1) { // end of line, end of picture
+            if (x != width) {
+                return incompleteBecause(kLeavesPixels);
+            }
+            x = 0;
+            if (++y == height || code == 1) {
+                return y == height ? QString() : incompleteBecause(kLeavesPixels);
+            }
+            continue;
+        } else if (code == 2) { // a jump, over pixels no code defines
+            return incompleteBecause(kLeavesPixels);
+        } else { // that many pixels as they are, padded to two bytes
+            const qint64 length = fourBits ? (code + 1) / 2 : code;
+            if (!at.has(place, length)) {
+                break;
+            }
+            place += length + (length & 1);
+            x += code;
+        }
+        if (x > width) {
+            return kDamaged;
+        }
+    }
+    // The data ends without its last end of line: whole only when the top row is full.
+    return y == height - 1 && x == width ? QString() : incompleteBecause(kDataMissing);
+}
+
+// BMP: a header of a size the format has, a known kind of data, and every row the header
+// promises within the file (or, run-length, every pixel defined by the codes).
+QString bmpFault(const QByteArray &bytes, qint64 mostPixels)
 {
     const Bytes at(bytes);
     const qint64 offset = at.little32(10);
@@ -105,62 +216,90 @@ QString bmpMissing(const QByteArray &bytes)
         width = at.little16(18);
         height = qint16(at.little16(20));
         bits = at.little16(24);
-    } else {
+    } else if (headerSize == 40 || headerSize == 52 || headerSize == 56 || headerSize == 108 ||
+               headerSize == 124) {
         width = qint32(at.little32(18));
         height = qint32(at.little32(22));
         bits = at.little16(28);
         compression = at.little32(30);
+    } else {
+        return kDamaged;
     }
-    if (compression == 1 || compression == 2) { // RLE8, RLE4: pairs up to end-of-picture (0 1)
-        qint64 place = offset;
-        while (at.has(place, 2)) {
-            const quint32 count = at.byte(place), code = at.byte(place + 1);
-            place += 2;
-            if (count != 0) {
-                continue;
-            }
-            if (code == 1) {
-                return {};
-            }
-            if (code == 2) {
-                place += 2;
-            } else if (code > 2) { // that many pixels as they are, padded to two bytes
-                const qint64 length = compression == 1 ? code : (code + 1) / 2;
-                place += length + (length & 1);
-            }
-        }
-        return kDataMissing;
+    const bool bitsKnown =
+        bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    const bool kindKnown = compression == 0 || (compression == 1 && bits == 8) ||
+                           (compression == 2 && bits == 4) ||
+                           ((compression == 3 || compression == 6) && (bits == 16 || bits == 32));
+    if (!at.has(0, 14 + qint64(headerSize)) || !bitsKnown || !kindKnown || width <= 0 ||
+        height == 0) {
+        return kDamaged;
     }
-    if (compression != 0 && compression != 3 && compression != 6) {
-        return {}; // JPEG or PNG inside: their own reader checks them
+    if (width * std::abs(height) > mostPixels) {
+        return tooManyPixels(width, std::abs(height));
     }
-    const qint64 rowBytes = (std::abs(width) * bits + 31) / 32 * 4;
-    return at.has(offset, product(rowBytes, std::abs(height))) ? QString() : kDataMissing;
+    if (compression == 1 || compression == 2) {
+        return height < 0 ? kDamaged : runLengthFault(at, offset, width, height, compression == 2);
+    }
+    const qint64 rowBytes = (width * bits + 31) / 32 * 4;
+    return at.has(offset, product(rowBytes, std::abs(height))) ? QString()
+                                                               : incompleteBecause(kDataMissing);
 }
 
-// ICO and CUR: every picture the directory lists lies within the file.
-QString iconMissing(const QByteArray &bytes)
+// PNG: its end chunk, and a header within the pixel limit (read here for pictures inside
+// icons, whose size Qt tells only once it decodes them).
+QString pngFault(const QByteArray &bytes, qint64 mostPixels)
+{
+    const Bytes at(bytes);
+    const qint64 width = at.big32(16), height = at.big32(20);
+    if (product(width, height) > mostPixels) {
+        return tooManyPixels(width, height);
+    }
+    return bytes.contains("IEND") ? QString() : incompleteBecause(kEndMissing);
+}
+
+// ICO and CUR: every picture the directory lists lies within the file, and holds, within its
+// own bytes, what its own header promises: a PNG's end, or a bitmap's colours, pixels and mask.
+QString iconFault(const QByteArray &bytes, qint64 mostPixels)
 {
     const Bytes at(bytes);
     const quint32 count = at.little16(4);
     for (quint32 i = 0; i < count; ++i) {
         const qint64 entry = 6 + 16 * qint64(i);
-        if (!at.has(entry, 16) || !at.has(at.little32(entry + 12), at.little32(entry + 8))) {
-            return kDataMissing;
+        const qint64 size = at.little32(entry + 8), offset = at.little32(entry + 12);
+        if (!at.has(entry, 16) || !at.has(offset, size)) {
+            return incompleteBecause(kDataMissing);
+        }
+        const QByteArray inner = bytes.mid(offset, size);
+        if (inner.startsWith("\x89PNG\r\n\x1a\n")) {
+            if (const QString fault = pngFault(inner, mostPixels); !fault.isEmpty()) {
+                return fault;
+            }
+            continue;
+        }
+        const Bytes picture(inner);
+        const qint64 width = qint32(picture.little32(4));
+        const qint64 height = qint32(picture.little32(8)) / 2; // the colours, then the mask
+        const quint32 bits = picture.little16(14), used = picture.little32(32);
+        if (picture.little32(0) != 40 || width <= 0 || height <= 0 ||
+            !(bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)) {
+            return kDamaged;
+        }
+        if (width * height > mostPixels) {
+            return tooManyPixels(width, height);
+        }
+        const qint64 colours = bits > 8 ? 0 : used > 0 && used < (1u << bits) ? used : 1 << bits;
+        const qint64 rows = (width * bits + 31) / 32 * 4, maskRows = (width + 31) / 32 * 4;
+        if (!picture.has(0, 40 + 4 * colours + (rows + maskRows) * height)) {
+            return incompleteBecause(kDataMissing);
         }
     }
-    return {};
+    return count == 0 ? kDamaged : QString();
 }
 
-// XBM, XPM: the closing brace of the data after its opening one.
-QString braceMissing(const QByteArray &bytes)
-{
-    const qsizetype open = bytes.indexOf('{');
-    return open >= 0 && bytes.lastIndexOf('}') > open ? QString() : kEndMissing;
-}
-
-// TIFF: every strip or tile the first directory names lies within the file.
-QString tiffMissing(const QByteArray &bytes)
+// TIFF: the first directory's strips or tiles, as many as the picture's rows and columns need,
+// each within the file, and each uncompressed one as long as its rows; data compressed only in
+// a way whose decoder refuses data that stops short.
+QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
 {
     const Bytes at(bytes);
     const bool little = bytes.startsWith("II");
@@ -169,7 +308,7 @@ QString tiffMissing(const QByteArray &bytes)
     const qint64 directory = u32(4);
     const quint32 entries = u16(directory);
     if (!at.has(directory + 2, 12 * qint64(entries))) {
-        return kDataMissing;
+        return incompleteBecause(kDataMissing);
     }
     // The values of a tag: SHORT (3) or LONG (4), in the entry when they fit, else where it says.
     auto values = [&](quint32 tag) {
@@ -190,100 +329,148 @@ QString tiffMissing(const QByteArray &bytes)
         }
         return found;
     };
-    for (const auto &[offsetsTag, countsTag] : {std::pair{273u, 279u}, std::pair{324u, 325u}}) {
-        const QList<qint64> offsets = values(offsetsTag), counts = values(countsTag);
-        for (qsizetype i = 0; i < offsets.size(); ++i) {
-            if (i >= counts.size() || !at.has(offsets[i], counts[i])) {
-                return kDataMissing;
-            }
+    auto value = [&](quint32 tag, qint64 otherwise) {
+        const QList<qint64> found = values(tag);
+        return found.isEmpty() ? otherwise : found.first();
+    };
+    const qint64 width = value(256, 0), height = value(257, 0);
+    const qint64 compression = value(259, 1), samples = value(277, 1), bits = value(258, 1);
+    if (width <= 0 || height <= 0 || samples <= 0 || bits <= 0) {
+        return kDamaged;
+    }
+    if (width * height > mostPixels) {
+        return tooManyPixels(width, height);
+    }
+    if (compression != 1 && compression != 5 && compression != 8 && compression != 32946 &&
+        compression != 32773) {
+        return QStringLiteral("The picture's data is compressed in a way this program does not "
+                              "read.");
+    }
+    const qint64 planes = value(284, 1) == 2 ? samples : 1;
+    const qint64 planeSamples = samples / planes;
+    const bool tiled = !values(322).isEmpty();
+    const qint64 across = tiled ? value(322, 0) : width;
+    const qint64 down = tiled ? value(323, 0) : std::min(value(278, height), height);
+    if (across <= 0 || down <= 0) {
+        return kDamaged;
+    }
+    const qint64 perPlane = ((width + across - 1) / across) * ((height + down - 1) / down);
+    const QList<qint64> offsets = values(tiled ? 324 : 273), counts = values(tiled ? 325 : 279);
+    if (offsets.size() != perPlane * planes || counts.size() != offsets.size()) {
+        return incompleteBecause(kNotCovered);
+    }
+    const qint64 rowBytes = (across * planeSamples * bits + 7) / 8;
+    for (qsizetype i = 0; i < offsets.size(); ++i) {
+        // The last strip of a plane holds only the rows that are left.
+        const qint64 first = tiled ? 0 : (i % perPlane) * down;
+        const qint64 rows = tiled ? down : std::min(down, height - first);
+        if (!at.has(offsets[i], counts[i]) ||
+            (compression == 1 && counts[i] < product(rowBytes, rows))) {
+            return incompleteBecause(kDataMissing);
         }
     }
     return {};
 }
 
-// TGA: the pixels an uncompressed picture promises; run-length packets for every pixel.
-QString tgaMissing(const QByteArray &bytes)
+// PBM, PGM, PPM as bytes (P4, P5, P6): every row the header promises within the file.
+QString netpbmFault(const QByteArray &bytes, qint64 mostPixels)
 {
-    const Bytes at(bytes);
-    const quint32 type = at.byte(2);
-    const qint64 pixelBytes = (at.byte(16) + 7) / 8;
-    const qint64 pixels = qint64(at.little16(12)) * at.little16(14);
-    qint64 place = 18 + at.byte(0) + qint64(at.little16(5)) * ((at.byte(7) + 7) / 8);
-    if (type == 1 || type == 2 || type == 3) {
-        return at.has(place, product(pixels, pixelBytes)) ? QString() : kDataMissing;
-    }
-    for (qint64 done = 0; done < pixels;) {
-        if (!at.has(place, 1)) {
-            return kDataMissing;
-        }
-        const quint32 packet = at.byte(place);
-        const qint64 run = (packet & 0x7f) + 1;
-        place += 1 + ((packet & 0x80) ? pixelBytes : run * pixelBytes);
-        done += run;
-    }
-    return at.has(0, place) ? QString() : kDataMissing;
-}
-
-// WBMP: a row of bits, padded to whole bytes, for every row.
-QString wbmpMissing(const QByteArray &bytes)
-{
-    const Bytes at(bytes);
-    qint64 place = 2;
-    auto number = [&] { // a multi-byte whole number: seven bits a byte
-        qint64 value = 0;
-        for (int i = 0; i < 5 && at.has(place, 1); ++i) {
-            const quint32 part = at.byte(place++);
-            value = value << 7 | (part & 0x7f);
-            if (!(part & 0x80)) {
+    const char kind = bytes.at(1);
+    qsizetype place = 2;
+    auto number = [&]() -> qint64 { // after white space and comments; -1 when there is none
+        while (place < bytes.size()) {
+            if (bytes[place] == '#') {
+                while (place < bytes.size() && bytes[place] != '\n') {
+                    ++place;
+                }
+            } else if (bytes[place] == ' ' || (bytes[place] >= '\t' && bytes[place] <= '\r')) {
+                ++place;
+            } else {
                 break;
             }
         }
+        qint64 value = -1;
+        for (; place < bytes.size() && bytes[place] >= '0' && bytes[place] <= '9' &&
+               value < (qint64(1) << 32);
+             ++place) {
+            value = std::max<qint64>(value, 0) * 10 + (bytes[place] - '0');
+        }
         return value;
     };
-    const qint64 width = number(), height = number();
-    return at.has(place, product((width + 7) / 8, height)) ? QString() : kDataMissing;
+    const qint64 width = number(), height = number(), most = kind == '4' ? 1 : number();
+    if (width <= 0 || height <= 0 || most <= 0 || most > 65535) {
+        return kDamaged;
+    }
+    if (width * height > mostPixels) {
+        return tooManyPixels(width, height);
+    }
+    const qint64 sampleBytes = most > 255 ? 2 : 1;
+    const qint64 rowBytes = kind == '4'   ? (width + 7) / 8
+                            : kind == '5' ? width * sampleBytes
+                                          : width * 3 * sampleBytes;
+    // One white-space byte ends the header.
+    return Bytes(bytes).has(place + 1, rowBytes * height) ? QString()
+                                                          : incompleteBecause(kDataMissing);
 }
 
 } // namespace
 
-QString missingPart(const QByteArray &bytes, const QByteArray &format)
+QByteArray contentFormat(const QByteArray &bytes)
 {
     const Bytes at(bytes);
-    if (format == "png") {
-        return bytes.contains("IEND") ? QString() : kEndMissing;
+    if (bytes.startsWith("\x89PNG\r\n\x1a\n")) {
+        return "png";
     }
-    if (format == "jpeg" || format == "jpg") {
-        return jpegMissing(bytes);
+    if (bytes.startsWith("\xff\xd8\xff")) {
+        return "jpeg";
+    }
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) {
+        return "gif";
+    }
+    if (bytes.startsWith("BM") && bytes.size() >= 26) {
+        return "bmp";
+    }
+    if (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP") {
+        return "webp";
+    }
+    if (bytes.startsWith("II*\0") || bytes.startsWith(QByteArray("MM\0*", 4))) {
+        return "tiff";
+    }
+    if (bytes.size() > 3 && bytes[0] == 'P' && bytes[1] >= '4' && bytes[1] <= '6' &&
+        QByteArray(" \t\n\r").contains(bytes[2])) {
+        return QByteArray(bytes[1] == '4' ? "pbm" : bytes[1] == '5' ? "pgm" : "ppm");
+    }
+    const bool tga = looksLikeTga(bytes);
+    if (tga && bytes.endsWith(QByteArray("TRUEVISION-XFILE.\0", 18))) {
+        return "tga";
+    }
+    const quint32 iconKind = at.little16(2), icons = at.little16(4);
+    if (at.little16(0) == 0 && (iconKind == 1 || iconKind == 2) && icons > 0 &&
+        at.has(0, 6 + 16 * qint64(icons))) {
+        return iconKind == 1 ? "ico" : "cur";
+    }
+    return tga ? "tga" : QByteArray();
+}
+
+QString pictureFault(const QByteArray &bytes, const QByteArray &format, qint64 mostPixels)
+{
+    if (format == "png") {
+        return pngFault(bytes, mostPixels);
     }
     if (format == "gif") {
-        return gifMissing(bytes);
+        return gifFault(bytes, mostPixels);
     }
     if (format == "bmp") {
-        return bmpMissing(bytes);
+        return bmpFault(bytes, mostPixels);
     }
     if (format == "ico" || format == "cur") {
-        return iconMissing(bytes);
+        return iconFault(bytes, mostPixels);
     }
-    if (format == "xbm" || format == "xpm") {
-        return braceMissing(bytes);
+    if (format == "tiff") {
+        return tiffFault(bytes, mostPixels);
     }
-    if (format == "tif" || format == "tiff") {
-        return tiffMissing(bytes);
-    }
-    if (format == "tga") {
-        return tgaMissing(bytes);
-    }
-    if (format == "wbmp") {
-        return wbmpMissing(bytes);
-    }
-    if (format == "webp") { // RIFF: the size after its first eight bytes
-        return at.has(8, at.little32(4)) ? QString() : kEndMissing;
-    }
-    if (format == "icns") { // its whole length, at its start
-        return at.has(0, at.big32(4)) ? QString() : kEndMissing;
-    }
-    if (format == "mng") {
-        return bytes.contains("MEND") ? QString() : kEndMissing;
+    if (format == "pbm" || format == "pgm" || format == "ppm") {
+        return netpbmFault(bytes, mostPixels);
     }
     return {};
 }

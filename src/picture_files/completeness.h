@@ -6,9 +6,16 @@
 #include <QByteArray>
 #include <QString>
 
-// Whether the encoded picture `bytes`, in Qt's format `format` ("png", "jpeg", "gif", "bmp", ...),
-// holds everything its headers promise. Qt's readers fill in what a cut-off file lacks, some
-// with memory that was never written: a picture must prove it is whole before it is decoded.
-// Returns what is missing, as the end of a sentence ("its end is missing"); empty when the
-// picture is whole, or its format is one whose reader refuses a cut-off file by itself.
-QString missingPart(const QByteArray &bytes, const QByteArray &format);
+// The formats Qt's own readers decode for the program: each is checked here first, since those
+// readers fill in what a cut-off or forged file lacks, some with memory that was never written.
+// A picture must prove that its data defines every pixel before it is decoded.
+
+// Qt's name of the format of the encoded picture `bytes`, told by its content alone: "png",
+// "gif", "bmp", "tiff", "ico", "cur", "pbm", "pgm" or "ppm" for those Qt reads for the program,
+// "jpeg", "webp" or "tga" for those it reads itself; empty for anything else.
+QByteArray contentFormat(const QByteArray &bytes);
+
+// Why the picture `bytes`, in Qt's format `format`, is refused before decoding, as a whole
+// sentence: data missing, pixels its data leaves undefined, a nested picture too large, a kind
+// of data the reader cannot be trusted with. Empty when it may be decoded.
+QString pictureFault(const QByteArray &bytes, const QByteArray &format, qint64 mostPixels);

@@ -5,6 +5,10 @@
 
 #include "picture_files/atomicfile.h"
 #include "picture_files/completeness.h"
+#include "picture_files/jpegreader.h"
+#include "picture_files/picturemessages.h"
+#include "picture_files/tgareader.h"
+#include "picture_files/webpreader.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -12,14 +16,18 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QLocale>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
 
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -36,18 +44,17 @@ constexpr std::array<FormatName, 3> kFormats{{
 
 constexpr int kJpegQuality = 95;
 
+// How much of a file is read first, to tell its format.
+constexpr qint64 kSniffedBytes = 64 * 1024;
+
+const QLocale kEnglish(QLocale::English); // the program's sizes: 1,073,741,825
+
+const QString kNotAPicture =
+    QStringLiteral("It is not a picture in a format this program can read.");
+
 FormatName formatName(PictureFormat format)
 {
     return kFormats[std::size_t(format)];
-}
-
-QString tooLarge(QSize size)
-{
-    return QStringLiteral("The picture is %1 × %2 pixels; pictures of up to %3 million pixels "
-                          "can be opened.")
-        .arg(size.width())
-        .arg(size.height())
-        .arg(kLargestPicturePixels >> 20);
 }
 
 bool fitsInMemory(QSize size)
@@ -77,16 +84,80 @@ QString whatItIs(mode_t mode)
     return QStringLiteral("It is not a regular file");
 }
 
+// What a regular file is when the system makes it as it is read (under /proc or /sys): as a
+// whole sentence; empty for a file on disk.
+QString systemFileKind(int descriptor)
+{
+    struct statfs system {};
+    if (::fstatfs(descriptor, &system) != 0) {
+        return {};
+    }
+    if (system.f_type == PROC_SUPER_MAGIC) {
+        return QStringLiteral("It is a file of the system's process information (under /proc), "
+                              "not a picture file.");
+    }
+    if (system.f_type == SYSFS_MAGIC) {
+        return QStringLiteral("It is a file of the system's device information (under /sys), "
+                              "not a picture file.");
+    }
+    return {};
+}
+
+// Decodes a picture in one of the formats Qt reads for the program, once it has proved whole.
+DecodedPicture readWithQt(const QByteArray &bytes, const QByteArray &format)
+{
+    if (const QString fault = pictureFault(bytes, format, kLargestPicturePixels);
+        !fault.isEmpty()) {
+        return {{}, fault};
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setDecideFormatFromContent(false);
+    // Every picture within the pixel limit fits, at what the reader needs a pixel: up to 16
+    // bytes (four floats) for a TIFF, 8 for the others.
+    reader.setAllocationLimit(int(kLargestPicturePixels * (format == "tiff" ? 16 : 8) >> 20));
+    const QSize size = reader.size();
+    if (size.isValid() && !fitsInMemory(size)) {
+        return {{}, tooManyPixels(size.width(), size.height())};
+    }
+    QImage picture;
+    if (!reader.read(&picture)) {
+        return {{}, kDamaged};
+    }
+    return {picture, {}};
+}
+
 } // namespace
+
+QString tooManyPixels(qint64 width, qint64 height)
+{
+    return QStringLiteral("The picture is %1 × %2 pixels; pictures of up to %3 million pixels "
+                          "can be opened.")
+        .arg(width)
+        .arg(height)
+        .arg(kLargestPicturePixels >> 20);
+}
 
 PictureRead readPicture(const QString &path)
 {
+    return readPictureFile(QFile::encodeName(path));
+}
+
+PictureRead readPictureFile(const QByteArray &nativePath)
+{
     // Opened without waiting, so a named pipe that nobody writes to cannot hold the program;
     // then only a regular file is read.
-    const int descriptor =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int descriptor = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
         const int error = errno;
+        struct stat status {};
+        if (::stat(nativePath.constData(), &status) == 0) {
+            if (const QString kind = whatItIs(status.st_mode); !kind.isEmpty()) {
+                return {{}, kind + QStringLiteral(", not a picture file.")};
+            }
+        }
         if (error == ENOENT) {
             return {{}, QStringLiteral("The file does not exist.")};
         }
@@ -103,19 +174,28 @@ PictureRead readPicture(const QString &path)
     if (const QString kind = whatItIs(status.st_mode); !kind.isEmpty()) {
         return {{}, kind + QStringLiteral(", not a picture file.")};
     }
+    if (const QString system = systemFileKind(descriptor); !system.isEmpty()) {
+        return {{}, system};
+    }
     if (status.st_size > kLargestPictureFileBytes) {
         return {{},
-                QStringLiteral("The file is %1 MiB; picture files of up to %2 MiB can be opened.")
-                    .arg(status.st_size >> 20)
-                    .arg(kLargestPictureFileBytes >> 20)};
+                QStringLiteral("The file is %1 bytes; picture files of up to 1 GiB "
+                               "(%2 bytes) can be opened.")
+                    .arg(kEnglish.toString(qint64(status.st_size)),
+                         kEnglish.toString(kLargestPictureFileBytes))};
     }
-    // A file the system makes as it is read (under /proc) tells no size: read a little of it.
-    constexpr qint64 kUnsizedRead = qint64(1) << 20;
-    const QByteArray bytes = file.read(status.st_size > 0 ? status.st_size : kUnsizedRead);
-    if (bytes.isEmpty()) {
+    if (status.st_size == 0) {
         return {{}, QStringLiteral("The file is empty.")};
     }
-    if (status.st_size > 0 && bytes.size() != status.st_size) {
+    // The start tells the format: a file that is no picture is refused before the rest is read.
+    QByteArray bytes = file.read(std::min<qint64>(status.st_size, kSniffedBytes));
+    if (contentFormat(bytes).isEmpty()) {
+        return {{}, kNotAPicture};
+    }
+    if (bytes.size() < status.st_size) {
+        bytes += file.read(status.st_size - bytes.size());
+    }
+    if (bytes.size() != status.st_size) {
         return {{}, QStringLiteral("It could not be read to its end.")};
     }
     return readPictureBytes(bytes);
@@ -126,29 +206,25 @@ PictureRead readPictureBytes(const QByteArray &bytes)
     if (bytes.isEmpty()) {
         return {{}, QStringLiteral("It holds no data.")};
     }
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
     // The content decides the format, never a name.
-    QImageReader reader(&buffer);
-    // Every picture within the pixel limit fits, at up to eight bytes a pixel.
-    reader.setAllocationLimit(int(kLargestPicturePixels * 8 >> 20));
-    if (!reader.canRead()) {
-        return {{}, QStringLiteral("It is not a picture in a format this program can read.")};
+    const QByteArray format = contentFormat(bytes);
+    if (format.isEmpty()) {
+        return {{}, kNotAPicture};
     }
-    const QByteArray format = reader.format(); // known only before the picture is read
-    const QSize size = reader.size();
-    if (size.isValid() && !fitsInMemory(size)) {
-        return {{}, tooLarge(size)};
+    DecodedPicture decoded;
+    if (format == "jpeg") {
+        decoded = readJpeg(bytes, kLargestPicturePixels);
+    } else if (format == "webp") {
+        decoded = readWebp(bytes, kLargestPicturePixels);
+    } else if (format == "tga") {
+        decoded = readTga(bytes, kLargestPicturePixels);
+    } else {
+        decoded = readWithQt(bytes, format);
     }
-    if (const QString missing = missingPart(bytes, format); !missing.isEmpty()) {
-        return {{}, QStringLiteral("The picture is incomplete: %1.").arg(missing)};
+    if (!decoded.error.isEmpty()) {
+        return {{}, decoded.error};
     }
-    QImage picture;
-    if (!reader.read(&picture)) {
-        return {{}, QStringLiteral("The picture is damaged and cannot be read.")};
-    }
-    PictureRead read = checkPicture(picture);
+    PictureRead read = checkPicture(decoded.picture);
     if (read.error.isEmpty() && format == "png") {
         read.recipe = findPngChunk(bytes, kRecipeChunkType);
     }
@@ -161,7 +237,7 @@ PictureRead checkPicture(const QImage &picture)
         return {{}, QStringLiteral("It holds no picture.")};
     }
     if (!fitsInMemory(picture.size())) {
-        return {{}, tooLarge(picture.size())};
+        return {{}, tooManyPixels(picture.width(), picture.height())};
     }
     return {picture, {}};
 }

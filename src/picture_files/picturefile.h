@@ -27,14 +27,19 @@ struct PictureRead {
     PngChunk recipe = {}; // a PNG's recipe chunk (kRecipeChunkType), as it is in the file
 };
 
-// Reads the picture file at `path` in any format this Qt reads, whatever its name's ending
-// says (the program's own .jpg files hold bitmaps). Only a regular file is read, and nothing
-// waits on a named pipe or a device. Never reads more than kLargestPicturePixels pixels.
+// Reads the picture file at `path` in any format the program reads, whatever its name's ending
+// says (the program's own .jpg files hold bitmaps). Only a regular file on disk is read, and
+// nothing waits on a named pipe or a device; a file too large, or whose start is no picture,
+// is refused before the rest is read. Never reads more than kLargestPicturePixels pixels.
 PictureRead readPicture(const QString &path);
+// The same for a path as the system spells it, in bytes that need not be UTF-8.
+PictureRead readPictureFile(const QByteArray &nativePath);
 
-// Reads an encoded picture (a file's bytes, or image data from the clipboard or a drop). A
-// picture is decoded only once it holds everything its headers promise, so no pixel it does
-// not define can come in.
+// Reads an encoded picture (a file's bytes, or image data from the clipboard or a drop) in one
+// of the formats the program reads: PNG, JPEG, GIF, BMP, WebP, TIFF, ICO and CUR, TGA, and
+// PBM, PGM and PPM as bytes. A picture is decoded only when its data defines every pixel
+// (each reader refuses a cut-off, re-terminated or forged file), and refused before any
+// pixel is allocated when it declares more than kLargestPicturePixels pixels.
 PictureRead readPictureBytes(const QByteArray &bytes);
 
 // Checks a picture that came decoded (from the clipboard or a drop).

@@ -144,7 +144,7 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
     row("past-the-end.bmp", "file", pastTheEnd, shortData);
     row("cut.gif", "file", gif.left(gif.size() / 2), incomplete);
     row("cut-before-trailer.gif", "file", gif.chopped(1), incomplete);
-    row("cut.xbm", "file", xbm.left(xbm.size() / 2), incomplete);
+    row("cut.xbm", "file", xbm.left(xbm.size() / 2), notAPicture); // XBM is no longer read
     row("headers.jpg", "file", headersOnly, "The picture is incomplete: it holds no picture data.");
     // One-picture icons and cursors cut in their pixel data: their only (and so last)
     // directory entry is checked.
@@ -167,12 +167,17 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
     row("the clipboard", "clipboard", jpeg.left(jpeg.size() / 2), incomplete);
     row("pipe.png", "fifo", {}, "It is a named pipe, not a picture file.");
     row("folder.png", "folder", {}, "It is a folder, not a picture file.");
-    row("/proc/self/status", "system", {}, notAPicture);
+    row("/proc/self/status", "system", {},
+        "It is a file of the system's process information (under /proc), not a picture file.");
+    row("/proc/self/mem", "system", {},
+        "It is a file of the system's process information (under /proc), not a picture file.");
     row("/dev/zero", "system", {}, "It is a device, not a picture file.");
     row("sparse.png", "sparse", {},
-        "The file is 8192 MiB; picture files of up to 1024 MiB can be opened.");
+        "The file is 8,589,934,592 bytes; picture files of up to 1 GiB (1,073,741,824 bytes) can "
+        "be opened.");
     row("one-byte-too-many.png", "sparse 1 GiB + 1", {},
-        "The file is 1024 MiB; picture files of up to 1024 MiB can be opened.");
+        "The file is 1,073,741,825 bytes; picture files of up to 1 GiB (1,073,741,824 bytes) can "
+        "be opened.");
     QByteArray noise(4096, '\0');
     for (int i = 0; i < noise.size(); ++i) {
         noise[i] = char((i * 7919 + 13) % 251);

@@ -1,0 +1,455 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Pictures cut, re-terminated and forged, as an attacker or an unlucky user brings them: each
+// refused with its reason within two seconds, or, when whole, opened with exactly the pixels
+// the file defines; each decoded twice over differently filled memory, which must not show.
+#include "picture_files/picturefile.h"
+#include "twicedecoded.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QImageWriter>
+#include <QtEndian>
+#include <QtTest>
+
+#include <webp/encode.h>
+
+namespace {
+
+const QString kNotAPicture =
+    QStringLiteral("It is not a picture in a format this program can read.");
+const QString kDamaged = QStringLiteral("The picture is damaged and cannot be read.");
+const QString kEndMissing = QStringLiteral("The picture is incomplete: its end is missing.");
+const QString kDataMissing =
+    QStringLiteral("The picture is incomplete: its pixel data ends before the picture does.");
+const QString kLeavesPixels =
+    QStringLiteral("The picture is incomplete: its pixel data leaves pixels undefined.");
+const QString kNotCovered =
+    QStringLiteral("The picture is incomplete: its data does not cover the picture.");
+
+QByteArray little16(quint32 value)
+{
+    return QByteArray(1, char(value & 0xff)) + char(value >> 8 & 0xff);
+}
+
+QByteArray little32(quint32 value)
+{
+    return little16(value & 0xffff) + little16(value >> 16);
+}
+
+QByteArray little24(quint32 value)
+{
+    return little16(value & 0xffff) + char(value >> 16 & 0xff);
+}
+
+QByteArray big16(quint32 value)
+{
+    return QByteArray(1, char(value >> 8 & 0xff)) + char(value & 0xff);
+}
+
+QByteArray encoded(const QImage &image, const char *format, bool progressive = false)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
+}
+
+// A picture whose every pixel differs from its neighbours, so that compressed data is long.
+QImage noise(int width, int height, QImage::Format format = QImage::Format_RGB32)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int n = (x * 7919 + y * 104729) % 65521;
+            image.setPixel(x, y, qRgb(n & 0xff, n >> 3 & 0xff, n >> 8 & 0xff));
+        }
+    }
+    return image.convertToFormat(format);
+}
+
+// A BMP with a 40-byte header, a palette of `colours` greys and the data as given.
+QByteArray bmp(qint32 width, qint32 height, quint16 bits, quint32 compression, int colours,
+               const QByteArray &data)
+{
+    const quint32 offset = 14 + 40 + 4 * colours;
+    QByteArray bytes = "BM" + little32(offset + data.size()) + little32(0) + little32(offset);
+    bytes += little32(40) + little32(quint32(width)) + little32(quint32(height)) + little16(1) +
+             little16(bits) + little32(compression) + little32(data.size()) + little32(2835) +
+             little32(2835) + little32(colours) + little32(0);
+    for (int i = 0; i < colours; ++i) {
+        bytes += little32(quint32(i * 0x111111 & 0xffffff));
+    }
+    return bytes + data;
+}
+
+// GIF codes packed as the format packs them, the lowest bit first, in sub-blocks of `block`.
+QByteArray lzwBlocks(const QList<int> &codes, int bits, int block)
+{
+    QByteArray packed;
+    quint32 held = 0;
+    int count = 0;
+    for (const int code : codes) {
+        held |= quint32(code) << count;
+        count += bits;
+        while (count >= 8) {
+            packed += char(held & 0xff);
+            held >>= 8;
+            count -= 8;
+        }
+    }
+    if (count > 0) {
+        packed += char(held & 0xff);
+    }
+    QByteArray blocks;
+    for (qsizetype at = 0; at < packed.size(); at += block) {
+        const QByteArray part = packed.mid(at, block);
+        blocks += char(part.size()) + part;
+    }
+    return blocks;
+}
+
+// A 4 x 4 GIF of four colours (index = (x + y) % 4), its codes three bits each: a clear code
+// before every two pixels keeps the table from growing.
+QByteArray gifCodes()
+{
+    QList<int> codes;
+    for (int i = 0; i < 16; ++i) {
+        if (i % 2 == 0) {
+            codes.append(4); // clear
+        }
+        codes.append((i % 4 + i / 4) % 4);
+    }
+    codes.append(5); // end
+    return lzwBlocks(codes, 3, 5);
+}
+
+QByteArray gif(const QByteArray &blocks)
+{
+    QByteArray bytes = "GIF89a" + little16(4) + little16(4) + char(0x81) + char(0) + char(0);
+    bytes += QByteArray::fromHex("ff000000ff000000ffffffff"); // red, green, blue, white
+    bytes += char(0x2c) + little16(0) + little16(0) + little16(4) + little16(4) + char(0);
+    return bytes + char(2) + blocks;
+}
+
+// A little-endian TIFF of 8-bit RGB pixels, `rowsPerStrip` rows a strip, the strips listed as
+// given (offsets into the pixel data).
+QByteArray tiff(quint32 width, quint32 height, quint32 rowsPerStrip, const QByteArray &pixels,
+                const QList<quint32> &strips, const QList<quint32> &stripBytes, quint32 bits = 8,
+                quint32 sampleFormat = 1)
+{
+    struct Entry {
+        quint16 tag, type;
+        quint32 count, value;
+    };
+    const quint32 entries = 10;
+    const quint32 directory = 8, after = directory + 2 + entries * 12 + 4;
+    const quint32 listBytes = 4 * strips.size();
+    const quint32 offsetsAt = after, countsAt = after + listBytes, bitsAt = countsAt + listBytes;
+    const quint32 dataAt = bitsAt + 6;
+    QList<Entry> list{
+        {256, 4, 1, width},
+        {257, 4, 1, height},
+        {258, 3, 3, bitsAt},
+        {259, 3, 1, 1},
+        {262, 3, 1, 2},
+        {273, 4, quint32(strips.size()), strips.size() == 1 ? dataAt + strips[0] : offsetsAt},
+        {277, 3, 1, 3},
+        {278, 4, 1, rowsPerStrip},
+        {279, 4, quint32(stripBytes.size()), stripBytes.size() == 1 ? stripBytes[0] : countsAt},
+        {339, 3, 1, sampleFormat}};
+    QByteArray bytes = "II*" + QByteArray(1, '\0') + little32(directory) + little16(entries);
+    for (const Entry &entry : list) {
+        bytes += little16(entry.tag) + little16(entry.type) + little32(entry.count) +
+                 (entry.type == 3 && entry.count == 1 ? little16(entry.value) + little16(0)
+                                                      : little32(entry.value));
+    }
+    bytes += little32(0);
+    for (const quint32 strip : strips) {
+        bytes += little32(dataAt + strip);
+    }
+    for (const quint32 count : stripBytes) {
+        bytes += little32(count);
+    }
+    bytes += little16(bits) + little16(bits) + little16(bits);
+    return bytes + pixels;
+}
+
+QByteArray floats(const QList<float> &values)
+{
+    QByteArray bytes;
+    for (const float value : values) {
+        quint32 word = 0;
+        std::memcpy(&word, &value, 4);
+        bytes += little32(word);
+    }
+    return bytes;
+}
+
+// A TGA of true colour (type 2) or run-length true colour (10), 24 bits, its rows from the top.
+QByteArray tga(quint8 kind, quint16 width, quint16 height, const QByteArray &id,
+               const QByteArray &pixels, bool footer)
+{
+    QByteArray bytes = QByteArray(1, char(id.size())) + char(0) + char(kind) + QByteArray(5, '\0') +
+                       little16(0) + little16(0) + little16(width) + little16(height) + char(24) +
+                       char(0x20);
+    bytes += id + pixels;
+    if (footer) {
+        bytes += little32(0) + little32(0) + QByteArray("TRUEVISION-XFILE.\0", 18);
+    }
+    return bytes;
+}
+
+// A RIFF chunk, padded to an even length.
+QByteArray chunk(const char *type, const QByteArray &data)
+{
+    return QByteArray(type) + little32(data.size()) + data +
+           (data.size() % 2 ? QByteArray(1, '\0') : QByteArray());
+}
+
+// An animated WebP whose canvas is 4 x 4 and whose first frame is 2 x 2 of opaque red at its
+// top left corner.
+QByteArray animatedWebp()
+{
+    const QByteArray red = QByteArray::fromHex("0000ffff").repeated(4); // B, G, R, A
+    std::uint8_t *output = nullptr;
+    const std::size_t size = WebPEncodeLosslessBGRA(
+        reinterpret_cast<const std::uint8_t *>(red.constData()), 2, 2, 8, &output);
+    const QByteArray still(reinterpret_cast<const char *>(output), qsizetype(size));
+    WebPFree(output);
+    const QByteArray frame = still.mid(12); // its VP8L chunk
+    const QByteArray body =
+        "WEBP" +
+        chunk("VP8X", QByteArray(1, char(0x12)) + QByteArray(3, '\0') + little24(3) + little24(3)) +
+        chunk("ANIM", little32(0xffffffff) + little16(0)) +
+        chunk("ANMF", little24(0) + little24(0) + little24(1) + little24(1) + little24(100) +
+                          char(0) + frame);
+    return "RIFF" + little32(body.size()) + body;
+}
+
+// A JPEG cut at `share` of its length, its end marker put back.
+QByteArray cutAndEnded(const QByteArray &jpeg, double share)
+{
+    return jpeg.left(qsizetype(jpeg.size() * share)) + "\xff\xd9";
+}
+
+// A progressive JPEG whose first scan comes `times` times.
+QByteArray repeatedScan(const QByteArray &jpeg, int times)
+{
+    const qsizetype scan = jpeg.indexOf("\xff\xda");
+    qsizetype end = scan + 2;
+    while (!(quint8(jpeg[end]) == 0xff && quint8(jpeg[end + 1]) != 0 &&
+             (quint8(jpeg[end + 1]) < 0xd0 || quint8(jpeg[end + 1]) > 0xd7))) {
+        ++end;
+    }
+    return jpeg.left(scan) + jpeg.mid(scan, end - scan).repeated(times) + jpeg.mid(end);
+}
+
+// A baseline JPEG's headers with its size set to 8192 x 8192.
+QByteArray largeHeaders(const QByteArray &jpeg, bool withScanHeader)
+{
+    QByteArray bytes = jpeg;
+    const qsizetype frame = bytes.indexOf("\xff\xc0");
+    bytes.replace(frame + 5, 4, big16(8192) + big16(8192));
+    const qsizetype scan = bytes.indexOf("\xff\xda");
+    const qsizetype end =
+        withScanHeader ? scan + 2 + qFromBigEndian<quint16>(bytes.constData() + scan + 2) : scan;
+    return bytes.left(end) + "\xff\xd9";
+}
+
+} // namespace
+
+class TestPictureReaders : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aPictureNotWholeIsRefusedQuickly_data();
+    void aPictureNotWholeIsRefusedQuickly();
+    void aWholePictureOpensWithItsPixels_data();
+    void aWholePictureOpensWithItsPixels();
+    void theTwiceDecodedCheckSeesPixelsNobodyWrote();
+};
+
+void TestPictureReaders::aPictureNotWholeIsRefusedQuickly_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QByteArray rowOfFour = QByteArray::fromHex("0405") + QByteArray::fromHex("0000");
+    // Run-length BMPs whose codes leave pixels to whatever memory held.
+    QTest::newRow("RLE8 BMP of only an end code, 8000 x 8000")
+        << bmp(8000, 8000, 8, 1, 256, QByteArray::fromHex("0001")) << kLeavesPixels;
+    QTest::newRow("RLE8 BMP that jumps past the picture")
+        << bmp(4, 2, 8, 1, 256, QByteArray::fromHex("00020909") + "\x00\x01") << kLeavesPixels;
+    QTest::newRow("RLE8 BMP cut after a row, an end code put back")
+        << bmp(4, 2, 8, 1, 256, rowOfFour + QByteArray::fromHex("0001")) << kLeavesPixels;
+    QTest::newRow("RLE8 BMP cut after a row") << bmp(4, 2, 8, 1, 256, rowOfFour) << kDataMissing;
+    QTest::newRow("RLE8 BMP ending a row early")
+        << bmp(4, 1, 8, 1, 256, QByteArray::fromHex("02050000")) << kLeavesPixels;
+    QTest::newRow("RLE4 BMP of only an end code")
+        << bmp(4, 2, 4, 2, 16, QByteArray::fromHex("0001")) << kLeavesPixels;
+    QTest::newRow("RLE8 BMP whose run passes the row's end")
+        << bmp(4, 1, 8, 1, 256, QByteArray::fromHex("05050001")) << kDamaged;
+    QByteArray os2 = QByteArray::fromHex("424d2200000000000000"
+                                         "1a000000"
+                                         "0c000000"
+                                         "0200"
+                                         "0200"
+                                         "0100"
+                                         "1800") +
+                     QByteArray(12, '\x7f');
+    QTest::newRow("an OS/2 BMP, whole, its header size made 128") << [&] {
+        QByteArray forged = os2;
+        forged[14] = char(128);
+        forged[30] = 0; // "compression" 8,388,608
+        forged[33] = char(0x80);
+        return forged;
+    }() << kDamaged;
+    // JPEGs cut and re-terminated: baseline, grey and progressive.
+    const QByteArray baseline = encoded(noise(128, 128), "JPEG");
+    const QByteArray grey = encoded(noise(128, 128, QImage::Format_Grayscale8), "JPEG");
+    const QByteArray progressive = encoded(noise(128, 128), "JPEG", true);
+    for (const double share : {0.2, 0.5, 0.97}) {
+        QTest::newRow(
+            qPrintable(QStringLiteral("baseline JPEG cut at %1 %, ended").arg(share * 100)))
+            << cutAndEnded(baseline, share) << kDataMissing;
+        QTest::newRow(qPrintable(QStringLiteral("grey JPEG cut at %1 %, ended").arg(share * 100)))
+            << cutAndEnded(grey, share) << kDataMissing;
+    }
+    QTest::newRow("progressive JPEG cut at 50 %, ended")
+        << cutAndEnded(progressive, 0.5) << kDataMissing;
+    QTest::newRow("JPEG headers of 8192 x 8192 and an end")
+        << largeHeaders(baseline, false)
+        << QStringLiteral("The picture is incomplete: it holds no picture data.");
+    QTest::newRow("JPEG headers of 8192 x 8192, a scan header and an end")
+        << largeHeaders(baseline, true) << kDataMissing;
+    // Refused at the second scan, whose progression is impossible: a warning.
+    QTest::newRow("progressive JPEG, its first scan 1,000 times")
+        << repeatedScan(progressive, 1000) << kDamaged;
+    // GIFs whose codes define too few pixels.
+    const QByteArray codes = gifCodes();
+    QTest::newRow("GIF cut at a sub-block's end, re-terminated")
+        << gif(codes.left(6) + QByteArray::fromHex("003b")) << kDataMissing;
+    QTest::newRow("GIF of a clear code and an end code")
+        << gif(lzwBlocks({4, 5}, 3, 255) + QByteArray::fromHex("003b")) << kDataMissing;
+    QTest::newRow("GIF with a code the table does not hold")
+        << gif(lzwBlocks({4, 7, 5}, 3, 255) + QByteArray::fromHex("003b")) << kDamaged;
+    // TIFFs whose strips do not cover the picture.
+    const QByteArray pixels = QByteArray(12 * 2 * 3, '\x40');
+    QTest::newRow("TIFF of 12 strips listing one")
+        << tiff(2, 12, 1, pixels, {0}, {6}) << kNotCovered;
+    QTest::newRow("TIFF whose rows were doubled")
+        << tiff(2, 24, 1, pixels, {0, 6, 12, 18, 24, 30, 36, 42, 48, 54, 60, 66},
+                {6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6})
+        << kNotCovered;
+    QTest::newRow("TIFF of one strip too short")
+        << tiff(2, 12, 12, pixels.left(70), {0}, {70}) << kDataMissing;
+    // TGA: the footer is not pixels.
+    QTest::newRow("TGA 2.0 whose pixels stop short of the footer")
+        << tga(2, 2, 2, {}, QByteArray(9, '\x10'), true) << kDataMissing;
+    QTest::newRow("run-length TGA 2.0 whose packets stop short of the footer")
+        << tga(10, 2, 2, {}, QByteArray::fromHex("81102030"), true) << kDataMissing;
+    // Formats the program no longer reads.
+    QTest::newRow("MNG whose PNG is 8,388,672 x 56")
+        << QByteArray::fromHex("8a4d4e470d0a1a0a0000001c4d48445200000040000000300000000100000001"
+                               "000000010000000000000000")
+        << kNotAPicture;
+    QTest::newRow("ICNS") << QByteArray("icns\0\0\0\x10it32\0\0\0\x08", 16) << kNotAPicture;
+    QTest::newRow("XPM, cut and closed")
+        << QByteArray("/* XPM */\nstatic char *x[] = {\n\"2 2 1 1\",\n\". c #ff0000\",\n\"..\"};\n")
+        << kNotAPicture;
+    QTest::newRow("XBM, cut and closed")
+        << QByteArray("#define x_width 16\n#define x_height 16\nstatic char x_bits[] = {\n0x00};\n")
+        << kNotAPicture;
+}
+
+void TestPictureReaders::aPictureNotWholeIsRefusedQuickly()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QElapsedTimer clock;
+    clock.start();
+    const auto reads = decodeTwice([&] { return readPictureBytes(bytes); });
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(reads.first.error, reason);
+    QCOMPARE(reads.second.error, reason);
+    QVERIFY(reads.first.picture.isNull());
+}
+
+void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("place");
+    QTest::addColumn<QRgb>("colour"); // of the pixel at that place, as ARGB
+    const QByteArray bgr = QByteArray::fromHex("0000ff"
+                                               "00ff00"
+                                               "ff0000"
+                                               "ffffff");
+    QTest::newRow("TGA 2.0 without ID or colour map")
+        << tga(2, 2, 2, {}, bgr, true) << QSize(2, 2) << QPoint(1, 0) << QRgb(0xff00ff00);
+    QTest::newRow("TGA 2.0 without ID, its last pixel")
+        << tga(2, 2, 2, {}, bgr, true) << QSize(2, 2) << QPoint(1, 1) << QRgb(0xffffffff);
+    QTest::newRow("TGA with a 1-byte ID")
+        << tga(2, 2, 2, "x", bgr, false) << QSize(2, 2) << QPoint(0, 1) << QRgb(0xff0000ff);
+    QTest::newRow("run-length TGA with a 1-byte ID")
+        << tga(10, 2, 2, "x", QByteArray::fromHex("830a141e"), true) << QSize(2, 2) << QPoint(1, 1)
+        << QRgb(0xff1e140a);
+    QTest::newRow("GIF of four colours") << gif(gifCodes() + QByteArray::fromHex("003b"))
+                                         << QSize(4, 4) << QPoint(3, 1) << QRgb(0xffff0000);
+    QTest::newRow("RLE8 BMP, two full rows")
+        << bmp(4, 2, 8, 1, 256,
+               QByteArray::fromHex("0405") + QByteArray::fromHex("0000") +
+                   QByteArray::fromHex("04010001"))
+        << QSize(4, 2) << QPoint(3, 0) << QRgb(0xff111111);
+    QTest::newRow("TIFF of 32-bit floats: 1.0, 0.2, 0.0")
+        << tiff(2, 1, 1, floats({1.0f, 0.2f, 0.0f, 0.0f, 0.0f, 1.0f}), {0}, {24}, 32, 3)
+        << QSize(2, 1) << QPoint(0, 0) << QRgb(0xffff3300);
+    QTest::newRow("animated WebP, the canvas outside the frame")
+        << animatedWebp() << QSize(4, 4) << QPoint(3, 3) << QRgb(0x00000000);
+    QTest::newRow("animated WebP, the frame")
+        << animatedWebp() << QSize(4, 4) << QPoint(1, 1) << QRgb(0xffff0000);
+    QTest::newRow("progressive JPEG")
+        << encoded(QImage(16, 16, QImage::Format_RGB32).copy(), "JPEG", true) << QSize(16, 16)
+        << QPoint(-1, -1) << QRgb(0);
+}
+
+void TestPictureReaders::aWholePictureOpensWithItsPixels()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, place);
+    QFETCH(QRgb, colour);
+    const auto reads = decodeTwice([&] { return readPictureBytes(bytes); });
+    QCOMPARE(reads.first.error, QString());
+    QCOMPARE(reads.first.picture.size(), size);
+    QVERIFY(samePixels(reads.first.picture, reads.second.picture));
+    if (place.x() >= 0) {
+        QCOMPARE(reads.first.picture.convertToFormat(QImage::Format_ARGB32).pixel(place), colour);
+    }
+}
+
+void TestPictureReaders::theTwiceDecodedCheckSeesPixelsNobodyWrote()
+{
+    // A reader that sets one pixel of a picture it never filled.
+    auto careless = [] {
+        QImage picture(64, 64, QImage::Format_RGB32);
+        picture.setPixel(0, 0, qRgb(1, 2, 3));
+        return picture;
+    };
+    const auto reads = decodeTwice(careless);
+    QVERIFY(!samePixels(reads.first, reads.second));
+    auto careful = [] {
+        QImage picture(64, 64, QImage::Format_RGB32);
+        picture.fill(qRgb(1, 2, 3));
+        return picture;
+    };
+    const auto filled = decodeTwice(careful);
+    QVERIFY(samePixels(filled.first, filled.second));
+}
+
+QTEST_MAIN(TestPictureReaders)
+#include "tst_picturereaders.moc"
