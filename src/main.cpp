@@ -26,10 +26,12 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(SINEPAINT_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(SINEPAINT_APP_ID));
     QStringList arguments;
+    QList<QByteArray> spelt; // as the system gave them: a file name need not be UTF-8
     for (int i = 0; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
+        spelt.append(argv[i]);
     }
-    if (const auto outcome = answerWithoutDisplay(arguments)) {
+    if (const auto outcome = answerWithoutDisplay(arguments, spelt)) {
         return report(*outcome);
     }
     const auto application = openDisplay<QApplication>(argc, argv);
@@ -41,7 +43,7 @@ int main(int argc, char *argv[])
     // A picture named on the command line comes in as File → Open… would bring it; one that
     // cannot be read is reported in the window.
     if (const QString picture = startPicture(QApplication::arguments()); !picture.isEmpty()) {
-        window.openPicture(picture);
+        window.openPictureFile(nativeSpelling(picture, spelt));
     }
     return application->exec();
 }

@@ -12,6 +12,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -98,13 +99,25 @@ std::optional<int> wholeNumber(const QString &text, int lowest, int highest)
     return number;
 }
 
+// Why a file cannot be written under a name given on the command line: a name whose bytes are
+// not UTF-8 came in with a replacement character for them, and writing it would make another
+// file than the one named.
+std::optional<QString> unwritableName(const QString &name)
+{
+    if (name.contains(QChar::ReplacementCharacter)) {
+        return QStringLiteral("its name is not valid UTF-8 (shown with �), so it would be written "
+                              "under another name");
+    }
+    return std::nullopt;
+}
+
 QString quoted(const QString &text)
 {
     return text.size() > 40 ? text.left(40) + QStringLiteral("…") : text;
 }
 
 // --export-animation: the picture's recipe, cycled, written out.
-CommandLineOutcome exportAnimation(const Parser &parser)
+CommandLineOutcome exportAnimation(const Parser &parser, const QList<QByteArray> &spelt)
 {
     const auto frames =
         parser.isSet(kFrames)
@@ -128,11 +141,12 @@ CommandLineOutcome exportAnimation(const Parser &parser)
     }
     const QString path = parser.positionalArguments().first();
     const QString out = parser.value(kExportAnimation);
-    if (const auto problem = animationTargetProblem(out)) {
+    if (const auto problem =
+            unwritableName(out).has_value() ? unwritableName(out) : animationTargetProblem(out)) {
         return fault(
             QStringLiteral("the animation cannot be written to %1: %2").arg(out, *problem));
     }
-    const PictureRead read = readPicture(path);
+    const PictureRead read = readPictureFile(nativeSpelling(path, spelt));
     if (!read.error.isEmpty()) {
         return fault(QStringLiteral("%1 cannot be read: %2").arg(path, read.error));
     }
@@ -165,7 +179,8 @@ CommandLineOutcome exportAnimation(const Parser &parser)
 
 } // namespace
 
-std::optional<CommandLineOutcome> answerWithoutDisplay(const QStringList &arguments)
+std::optional<CommandLineOutcome> answerWithoutDisplay(const QStringList &arguments,
+                                                       const QList<QByteArray> &spelt)
 {
     Parser parser;
     const bool parsed = parser.parse(arguments); // Qt's own options are still there
@@ -194,12 +209,12 @@ std::optional<CommandLineOutcome> answerWithoutDisplay(const QStringList &argume
             return fault(QStringLiteral("--palette takes a whole number from %1 to %2, not '%3'")
                              .arg(kFirstPaletteNumber)
                              .arg(kLastPaletteNumber)
-                             .arg(parser.value(kPalette)));
+                             .arg(quoted(parser.value(kPalette))));
         }
     }
     if (parser.isSet(kExportAnimation)) {
         // No display: Qt's options have no meaning here, so anything unknown is a fault.
-        return parsed ? exportAnimation(parser) : fault(parser.errorText());
+        return parsed ? exportAnimation(parser, spelt) : fault(parser.errorText());
     }
     if (!parser.isSet(kExportPalette)) {
         return std::nullopt;
@@ -216,6 +231,9 @@ std::optional<CommandLineOutcome> answerWithoutDisplay(const QStringList &argume
     PaletteRandom random;
     const ShownPalette shown{*palette, numberedPaletteWaves(*palette, random), false};
     const QString path = parser.value(kExportPalette);
+    if (const auto problem = unwritableName(path)) {
+        return fault(QStringLiteral("the palette cannot be written to %1: %2").arg(path, *problem));
+    }
     if (const auto failure = exportPalette(shown, path)) {
         return fault(QStringLiteral("the palette could not be written to %1: %2")
                          .arg(path, QString(*failure).replace(u'\n', u' ')));
@@ -234,6 +252,16 @@ std::optional<CommandLineOutcome> unexpectedArguments(const QStringList &argumen
                          .arg(parser.positionalArguments().at(1)));
     }
     return std::nullopt;
+}
+
+QByteArray nativeSpelling(const QString &argument, const QList<QByteArray> &spelt)
+{
+    for (const QByteArray &bytes : spelt) {
+        if (QFile::decodeName(bytes) == argument) {
+            return bytes;
+        }
+    }
+    return QFile::encodeName(argument);
 }
 
 QString startPicture(const QStringList &arguments)

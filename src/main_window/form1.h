@@ -87,6 +87,8 @@ public:
     // undone, or a message and no change at all; each returns whether it worked. Pictures in and
     // out are in form1_pictures.cpp, palettes in form1_palettes.cpp.
     bool openPicture(const QString &path);
+    // The same for a path as the system spells it, which need not be UTF-8.
+    bool openPictureFile(const QByteArray &nativePath);
     bool takePicture(const QImage &picture, const QString &source, const PngChunk &recipe = {});
     bool takeEncodedPicture(const QByteArray &bytes, const QString &source);
     bool pastePicture();

@@ -20,12 +20,13 @@
 
 namespace {
 
-// The first local file among the addresses, or nothing.
-QString firstLocalFile(const QMimeData &data)
+// The first local file among the addresses, as the system spells its path (bytes that need not
+// be UTF-8), or nothing.
+QByteArray firstLocalFile(const QMimeData &data)
 {
     for (const QUrl &url : data.urls()) {
         if (url.isLocalFile()) {
-            return url.toLocalFile();
+            return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
         }
     }
     return {};
@@ -48,7 +49,13 @@ QByteArray encodedPicture(const QMimeData &data)
 
 bool Form1::openPicture(const QString &path)
 {
-    const PictureRead read = readPicture(path);
+    return openPictureFile(QFile::encodeName(path));
+}
+
+bool Form1::openPictureFile(const QByteArray &nativePath)
+{
+    const PictureRead read = readPictureFile(nativePath);
+    const QString path = QFile::decodeName(nativePath); // shown, with � for bytes that are no UTF-8
     if (!read.error.isEmpty()) {
         reportFailure(QStringLiteral("Picture not opened"),
                       QStringLiteral("%1\ncould not be opened.\n\n%2")
@@ -128,7 +135,7 @@ bool Form1::pastePicture()
                            QStringLiteral("the clipboard"));
     }
     if (data && !firstLocalFile(*data).isEmpty()) {
-        return openPicture(firstLocalFile(*data));
+        return openPictureFile(firstLocalFile(*data));
     }
     statusLine_->remark(data && data->hasText()
                             ? QStringLiteral("The clipboard holds text, not a picture.")
@@ -220,8 +227,8 @@ void Form1::dropEvent(QDropEvent *event)
         takeEncodedPicture(bytes, QStringLiteral("the drop"));
     } else if (data->hasImage()) {
         takePicture(qvariant_cast<QImage>(data->imageData()), QStringLiteral("the drop"));
-    } else if (const QString path = firstLocalFile(*data); !path.isEmpty()) {
-        openPicture(path);
+    } else if (const QByteArray path = firstLocalFile(*data); !path.isEmpty()) {
+        openPictureFile(path);
     } else {
         return;
     }

@@ -7,6 +7,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -30,6 +32,21 @@ template <typename Number> std::optional<Number> parsed(const QString &text)
         return std::nullopt;
     }
     return value;
+}
+
+// Whether a number the type cannot hold is too large, rather than too near zero.
+bool tooLarge(const QString &text)
+{
+    return std::fabs(std::strtold(text.toLatin1().constData(), nullptr)) >= 1.0L;
+}
+
+// A number in range that a type cannot hold: too large, or too near zero.
+template <typename Number> bool outOfRange(const QString &text)
+{
+    const QByteArray bytes = text.toLatin1();
+    Number value{};
+    const auto [end, error] = std::from_chars(bytes.constBegin(), bytes.constEnd(), value);
+    return error == std::errc::result_out_of_range && end == bytes.constEnd();
 }
 
 } // namespace
@@ -85,6 +102,25 @@ PaletteLineRead readPaletteLine(const QString &text)
         const auto phase = parsed<double>(phaseText);
         const auto period = parsed<float>(periodText);
         const QString name = QLatin1String(kChannelNames[channel]);
+        if (outOfRange<double>(phaseText)) {
+            return {{},
+                    tooLarge(phaseText)
+                        ? QStringLiteral("The %1 phase %2 is too large: the largest is %3.")
+                              .arg(name, quoted(phaseText),
+                                   shortest(std::numeric_limits<double>::max()))
+                        : QStringLiteral("The %1 phase %2 is too near zero: write 0 for it.")
+                              .arg(name, quoted(phaseText))};
+        }
+        if (outOfRange<float>(periodText)) {
+            return {{},
+                    tooLarge(periodText)
+                        ? QStringLiteral("The %1 period %2 is too large: the largest is %3.")
+                              .arg(name, quoted(periodText),
+                                   shortest(std::numeric_limits<float>::max()))
+                        : QStringLiteral("The %1 period %2 is too near zero: the strip would "
+                                         "have no colours.")
+                              .arg(name, quoted(periodText))};
+        }
         if (!phase || !std::isfinite(*phase)) {
             return {{},
                     QStringLiteral("The %1 phase %2 is not a finite number.")

@@ -17,7 +17,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
+
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 // Pictures that come into the window and go out of it: open, drop, paste, copy, save as, and a
 // colour picked from the canvas.
@@ -44,6 +49,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<Form1> form_;
+    int socket_ = -1; // a socket a row listens on
 };
 
 void TestPictureExchange::init()
@@ -57,6 +63,10 @@ void TestPictureExchange::init()
 
 void TestPictureExchange::cleanup()
 {
+    if (socket_ >= 0) {
+        ::close(socket_);
+        socket_ = -1;
+    }
     form_.reset();
     QGuiApplication::clipboard()->clear();
 }
@@ -167,6 +177,7 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing_data()
     row("the clipboard", "clipboard", jpeg.left(jpeg.size() / 2), incomplete);
     row("pipe.png", "fifo", {}, "It is a named pipe, not a picture file.");
     row("folder.png", "folder", {}, "It is a folder, not a picture file.");
+    row("socket.png", "socket", {}, "It is a socket, not a picture file.");
     row("/proc/self/status", "system", {},
         "It is a file of the system's process information (under /proc), not a picture file.");
     row("/proc/self/mem", "system", {},
@@ -213,6 +224,15 @@ void TestPictureExchange::aFileThatCannotBeReadChangesNothing()
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (via == "folder") {
         QVERIFY(QDir().mkdir(path));
+    } else if (via == "socket") { // a Unix socket a program listens on
+        const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray native = QFile::encodeName(path);
+        QVERIFY(native.size() < qsizetype(sizeof address.sun_path));
+        std::memcpy(address.sun_path, native.constData(), std::size_t(native.size()));
+        QCOMPARE(::bind(listening, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        socket_ = listening;
     } else if (via.startsWith("sparse")) { // 8 GiB, or 1 GiB and a byte, that take no room
         QFile sparse(path);
         QVERIFY(sparse.open(QIODevice::WriteOnly) &&

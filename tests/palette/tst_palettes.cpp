@@ -171,6 +171,18 @@ void TestPalettes::malformedLinesChangeNothing_data()
     QTest::newRow("a period too near zero")
         << edited("68.88153", "1e-40")
         << "The red period 1e-40 is too near zero: the strip would have no colours.";
+    QTest::newRow("a period below the smallest float")
+        << edited("68.88153", "1e-300")
+        << "The red period 1e-300 is too near zero: the strip would have no colours.";
+    QTest::newRow("a period above the largest float")
+        << edited("68.88153", "1e39")
+        << "The red period 1e39 is too large: the largest is 3.4028235e+38.";
+    QTest::newRow("a phase above the largest double")
+        << edited("0.7974771142005921", "-1e400")
+        << "The green phase -1e400 is too large: the largest is 1.7976931348623157e+308.";
+    QTest::newRow("a phase below the smallest double")
+        << edited("0.7974771142005921", "1e-400")
+        << "The green phase 1e-400 is too near zero: write 0 for it.";
     QTest::newRow("a very long word, quoted in part")
         << edited("68.88153", QByteArray(1'000'000, '7').append('x').constData())
         << "The red period 7777777777777777777777777777777777777777… is not a finite number.";

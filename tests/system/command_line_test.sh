@@ -94,6 +94,22 @@ expect 1 "^sinepaint: $runtime/five.txt cannot be read" 1 - \
     "$runtime/five.txt" --export-animation "$runtime/none.webp"
 [ ! -e "$runtime/none.webp" ] && [ ! -e "$runtime/none.gif" ] ||
     { echo "FAIL: a refused export wrote a file" >&2; failures=$((failures + 1)); }
+# A file name that is not UTF-8: a picture under it is read; a palette or an animation is never
+# written under another name.
+cp "$saved" "$runtime/"$'\xfe'"-saved.png"
+expect 0 "^\$" 1 - "$runtime/"$'\xfe'"-saved.png" --export-animation "$runtime/from-fe.webp" --frames 2
+[ -s "$runtime/from-fe.webp" ] ||
+    { echo "FAIL: a picture whose name is not UTF-8 was not read" >&2; failures=$((failures + 1)); }
+expect 1 "^sinepaint: the palette cannot be written to $runtime/.\.txt: its name is not valid UTF-8 \(shown with .\), so it would be written under another name\$" 1 - \
+    --export-palette "$runtime/"$'\xff'".txt"
+expect 1 "^sinepaint: the animation cannot be written to $runtime/.\.webp: its name is not valid UTF-8" 1 - \
+    "$saved" --export-animation "$runtime/"$'\xff'".webp"
+[ -z "$(find "$runtime" -name '*.txt' -newer "$runtime/from-fe.webp")" ] &&
+    [ ! -e "$runtime/"$'\xff'".webp" ] ||
+    { echo "FAIL: a name that is not UTF-8 was written as another" >&2; failures=$((failures + 1)); }
+# A long bad value is quoted to 40 characters.
+expect 1 "^sinepaint: --palette takes a whole number from 1 to 1000000, not '7{40}…'\$" 1 - \
+    --palette "$(head -c 130000 /dev/zero | tr '\0' 7)"
 # Qt's own options are taken, never reported: the program runs until it is ended.
 # (Qt's offscreen platform says a line of its own each time the window's size hints change.)
 expect 124 "^(|This plugin does not support propagateSizeHints\(\))\$" any offscreen \

@@ -17,6 +17,17 @@ start_program_at_scale "$program" 1 "$pictures/red.png"
 expect_pixel $((106 + 10)) $((canvas_top + 10)) "200,30,60" "the picture named on the command line is not on the canvas"
 key ctrl+q
 sleep 0.5
+# A name that is not UTF-8 (a byte 0xFF) opens too.
+convert -size 525x437 "xc:rgb(20,130,60)" "$pictures/"$'\xff'"-green.png"
+HOME="$work/home" QT_QPA_PLATFORM=xcb "$program" "$pictures/"$'\xff'"-green.png" >"$work/ff.log" 2>&1 &
+session_pids+=($!)
+window=$(window_named form1)
+wait_for_maximised "$window"
+window_origin "$window"
+xdotool windowactivate --sync "$window"
+expect_pixel $((106 + 10)) $((canvas_top + 10)) "20,130,60" "a picture whose name is not UTF-8 is not on the canvas"
+key ctrl+q
+sleep 0.5
 
 HOME="$work/home" QT_QPA_PLATFORM=xcb "$program" --palette 3 "$pictures/notes.png" >"$work/bad.log" 2>&1 &
 session_pids+=($!)
