@@ -288,11 +288,8 @@ QStringList saveFilters()
 
 QStringList openFilters()
 {
-    QStringList patterns;
-    for (const QByteArray &format : QImageReader::supportedImageFormats()) {
-        patterns.append(QStringLiteral("*.") + QString::fromLatin1(format));
-    }
-    return {QStringLiteral("Images (%1)").arg(patterns.join(u' ')),
+    return {QStringLiteral("Images (*.png *.jpg *.jpeg *.jpe *.jfif *.gif *.bmp *.dib *.webp *.tif "
+                           "*.tiff *.ico *.cur *.tga *.pbm *.pgm *.ppm *.pnm)"),
             QStringLiteral("All files (*)")};
 }
 

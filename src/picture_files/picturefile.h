@@ -62,7 +62,8 @@ QString pictureEnding(PictureFormat format);
 
 // The file dialog's filters for saving, PNG first, in the order of PictureFormat.
 QStringList saveFilters();
-// The file dialog's filters for opening: every picture format this Qt reads, and all files.
+// The file dialog's filters for opening: the endings of every format the program reads, and
+// all files.
 QStringList openFilters();
 
 // Where a Save As goes: a typed ending that names a format decides; else the chosen filter's
