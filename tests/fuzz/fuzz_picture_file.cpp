@@ -4,6 +4,7 @@
 // Picture files as File → Open… reads them.
 #include "fuzzsupport.h"
 #include "picture_files/picturefile.h"
+#include "twicedecoded.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,8 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
     file.close();
-    const PictureRead read = readPicture(path);
-    if (read.picture.isNull() == read.error.isEmpty()) {
+    const auto reads = decodeTwice([&] { return readPicture(path); });
+    if (reads.first.picture.isNull() == reads.first.error.isEmpty() ||
+        reads.first.error != reads.second.error ||
+        !samePixels(reads.first.picture, reads.second.picture)) {
         __builtin_trap();
     }
     return 0;

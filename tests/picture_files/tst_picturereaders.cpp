@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QImageWriter>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <QtTest>
 
@@ -261,6 +262,22 @@ QByteArray largeHeaders(const QByteArray &jpeg, bool withScanHeader)
     return bytes.left(end) + "\xff\xd9";
 }
 
+// With SINEPAINT_SEED_FOLDER set (scripts/fuzz sets it), each row's bytes are kept there too, to
+// seed the fuzz targets.
+void keepAsSeed(const QByteArray &bytes)
+{
+    const QString folder = qEnvironmentVariable("SINEPAINT_SEED_FOLDER");
+    if (folder.isEmpty()) {
+        return;
+    }
+    QString name = QString::fromUtf8(QTest::currentDataTag());
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.]+")), QStringLiteral("-"));
+    QFile seed(folder + QStringLiteral("/row-") + name);
+    if (seed.open(QIODevice::WriteOnly)) {
+        seed.write(bytes);
+    }
+}
+
 } // namespace
 
 class TestPictureReaders : public QObject {
@@ -370,6 +387,7 @@ void TestPictureReaders::aPictureNotWholeIsRefusedQuickly()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
+    keepAsSeed(bytes);
     QElapsedTimer clock;
     clock.start();
     const auto reads = decodeTwice([&] { return readPictureBytes(bytes); });
@@ -423,6 +441,7 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels()
     QFETCH(QSize, size);
     QFETCH(QPoint, place);
     QFETCH(QRgb, colour);
+    keepAsSeed(bytes);
     const auto reads = decodeTwice([&] { return readPictureBytes(bytes); });
     QCOMPARE(reads.first.error, QString());
     QCOMPARE(reads.first.picture.size(), size);
