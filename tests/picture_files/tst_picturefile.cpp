@@ -36,6 +36,7 @@ private slots:
     void savedPicturesReopenPixelForPixel();
     void aJpegOpens();
     void aPictureOfThirtySixMillionSixteenBitPixelsOpens();
+    void aTiffOfThirtySixMillionFloatPixelsOpens();
     void otherSizesAreFittedAndCentred_data();
     void otherSizesAreFittedAndCentred();
     void transparentPartsShowTheBackground();
@@ -95,6 +96,25 @@ void TestPictureFile::aPictureOfThirtySixMillionSixteenBitPixelsOpens()
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     writer.setQuality(0); // the smallest file
+    QVERIFY(writer.write(picture));
+    picture = QImage();
+    const PictureRead read = readPictureBytes(bytes);
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.picture.size(), QSize(6000, 6000));
+    QCOMPARE(read.picture.pixel(5999, 5999), qRgb(10, 20, 30));
+}
+
+void TestPictureFile::aTiffOfThirtySixMillionFloatPixelsOpens()
+{
+    // Four floats a pixel, 576 MB decoded: more than eight bytes a pixel would allow, within
+    // the 64 million pixels promised.
+    QImage picture(6000, 6000, QImage::Format_RGBA32FPx4);
+    picture.fill(QColor(10, 20, 30));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "tiff");
+    writer.setCompression(1); // LZW
     QVERIFY(writer.write(picture));
     picture = QImage();
     const PictureRead read = readPictureBytes(bytes);

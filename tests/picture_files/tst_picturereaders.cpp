@@ -430,9 +430,10 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
         << animatedWebp() << QSize(4, 4) << QPoint(3, 3) << QRgb(0x00000000);
     QTest::newRow("animated WebP, the frame")
         << animatedWebp() << QSize(4, 4) << QPoint(1, 1) << QRgb(0xffff0000);
+    QImage grey(16, 16, QImage::Format_RGB32);
+    grey.fill(qRgb(128, 128, 128)); // no loss in JPEG's colours
     QTest::newRow("progressive JPEG")
-        << encoded(QImage(16, 16, QImage::Format_RGB32).copy(), "JPEG", true) << QSize(16, 16)
-        << QPoint(-1, -1) << QRgb(0);
+        << encoded(grey, "JPEG", true) << QSize(16, 16) << QPoint(15, 15) << QRgb(0xff808080);
 }
 
 void TestPictureReaders::aWholePictureOpensWithItsPixels()
@@ -446,9 +447,7 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels()
     QCOMPARE(reads.first.error, QString());
     QCOMPARE(reads.first.picture.size(), size);
     QVERIFY(samePixels(reads.first.picture, reads.second.picture));
-    if (place.x() >= 0) {
-        QCOMPARE(reads.first.picture.convertToFormat(QImage::Format_ARGB32).pixel(place), colour);
-    }
+    QCOMPARE(reads.first.picture.convertToFormat(QImage::Format_ARGB32).pixel(place), colour);
 }
 
 void TestPictureReaders::theTwiceDecodedCheckSeesPixelsNobodyWrote()
