@@ -72,6 +72,20 @@ QString quoted(const QString &word)
     return word.size() > kLongest ? word.left(kLongest) + QStringLiteral("…") : word;
 }
 
+// Why a number its type cannot hold is refused: too large (the largest it can be), or too
+// near zero (and what follows from that).
+template <typename Number>
+QString outOfRangeReason(const QString &channel, const QString &what, const QString &text,
+                         Number largest, const QString &nearZero)
+{
+    if (tooLarge(text)) {
+        return QStringLiteral("The %1 %2 %3 is too large: the largest is %4.")
+            .arg(channel, what, quoted(text), shortest(largest));
+    }
+    return QStringLiteral("The %1 %2 %3 is too near zero: %4.")
+        .arg(channel, what, quoted(text), nearZero);
+}
+
 } // namespace
 
 PaletteLineRead readPaletteLine(const QString &text)
@@ -104,22 +118,15 @@ PaletteLineRead readPaletteLine(const QString &text)
         const QString name = QLatin1String(kChannelNames[channel]);
         if (outOfRange<double>(phaseText)) {
             return {{},
-                    tooLarge(phaseText)
-                        ? QStringLiteral("The %1 phase %2 is too large: the largest is %3.")
-                              .arg(name, quoted(phaseText),
-                                   shortest(std::numeric_limits<double>::max()))
-                        : QStringLiteral("The %1 phase %2 is too near zero: write 0 for it.")
-                              .arg(name, quoted(phaseText))};
+                    outOfRangeReason(name, QStringLiteral("phase"), phaseText,
+                                     std::numeric_limits<double>::max(),
+                                     QStringLiteral("write 0 for it"))};
         }
         if (outOfRange<float>(periodText)) {
             return {{},
-                    tooLarge(periodText)
-                        ? QStringLiteral("The %1 period %2 is too large: the largest is %3.")
-                              .arg(name, quoted(periodText),
-                                   shortest(std::numeric_limits<float>::max()))
-                        : QStringLiteral("The %1 period %2 is too near zero: the strip would "
-                                         "have no colours.")
-                              .arg(name, quoted(periodText))};
+                    outOfRangeReason(name, QStringLiteral("period"), periodText,
+                                     std::numeric_limits<float>::max(),
+                                     QStringLiteral("the strip would have no colours"))};
         }
         if (!phase || !std::isfinite(*phase)) {
             return {{},
