@@ -14,7 +14,13 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <cstdio> // before jpeglib.h, which needs FILE
+
+#include <jpeglib.h>
 #include <webp/encode.h>
+
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -250,6 +256,48 @@ QByteArray repeatedScan(const QByteArray &jpeg, int times)
     return jpeg.left(scan) + jpeg.mid(scan, end - scan).repeated(times) + jpeg.mid(end);
 }
 
+// A progressive grey JPEG of 8 x 8 pixels (a level of 100) in the first `count` of 128 scans
+// that make a sound progression: DC in two steps, then each AC coefficient in a band of its
+// own, first its high bits, then its last.
+QByteArray jpegOfScans(int count)
+{
+    std::vector<jpeg_scan_info> scans;
+    scans.push_back({1, {0, 0, 0, 0}, 0, 0, 0, 1});
+    scans.push_back({1, {0, 0, 0, 0}, 0, 0, 1, 0});
+    for (int k = 1; k < 64; ++k) {
+        scans.push_back({1, {0, 0, 0, 0}, k, k, 0, 1});
+    }
+    for (int k = 1; k < 64; ++k) {
+        scans.push_back({1, {0, 0, 0, 0}, k, k, 1, 0});
+    }
+    scans.resize(std::size_t(count));
+    jpeg_compress_struct jpeg{};
+    jpeg_error_mgr errors{};
+    jpeg.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&jpeg);
+    unsigned char *output = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&jpeg, &output, &size);
+    jpeg.image_width = 8;
+    jpeg.image_height = 8;
+    jpeg.input_components = 1;
+    jpeg.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&jpeg);
+    jpeg.scan_info = scans.data();
+    jpeg.num_scans = count;
+    jpeg_start_compress(&jpeg, TRUE);
+    JSAMPLE row[8] = {100, 100, 100, 100, 100, 100, 100, 100};
+    for (int y = 0; y < 8; ++y) {
+        JSAMPROW rows[] = {row};
+        jpeg_write_scanlines(&jpeg, rows, 1);
+    }
+    jpeg_finish_compress(&jpeg);
+    jpeg_destroy_compress(&jpeg);
+    const QByteArray bytes(reinterpret_cast<const char *>(output), qsizetype(size));
+    std::free(output);
+    return bytes;
+}
+
 // A baseline JPEG's headers with its size set to 8192 x 8192.
 QByteArray largeHeaders(const QByteArray &jpeg, bool withScanHeader)
 {
@@ -343,6 +391,10 @@ void TestPictureReaders::aPictureNotWholeIsRefusedQuickly_data()
         << QStringLiteral("The picture is incomplete: it holds no picture data.");
     QTest::newRow("JPEG headers of 8192 x 8192, a scan header and an end")
         << largeHeaders(baseline, true) << kDataMissing;
+    QTest::newRow("progressive JPEG of 101 sound scans")
+        << jpegOfScans(101)
+        << QStringLiteral("The picture has more than 100 scans; pictures of up to 100 scans can "
+                          "be opened.");
     // Refused at the second scan, whose progression is impossible: a warning.
     QTest::newRow("progressive JPEG, its first scan 1,000 times")
         << repeatedScan(progressive, 1000) << kDamaged;
@@ -433,6 +485,8 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
         << animatedWebp() << QSize(4, 4) << QPoint(3, 3) << QRgb(0x00000000);
     QTest::newRow("animated WebP, the frame")
         << animatedWebp() << QSize(4, 4) << QPoint(1, 1) << QRgb(0xffff0000);
+    QTest::newRow("progressive JPEG of 100 scans")
+        << jpegOfScans(100) << QSize(8, 8) << QPoint(7, 7) << QRgb(0xff646464);
     QImage grey(16, 16, QImage::Format_RGB32);
     grey.fill(qRgb(128, 128, 128)); // no loss in JPEG's colours
     QTest::newRow("progressive JPEG")
