@@ -135,11 +135,14 @@ QByteArray gifCodes()
     return lzwBlocks(codes, 3, 5);
 }
 
-QByteArray gif(const QByteArray &blocks)
+// A GIF whose screen is `screen` pixels square and whose picture, 4 x 4 at `at`, has the codes
+// given; its background colour is blue.
+QByteArray gif(const QByteArray &blocks, int screen = 4, int at = 0)
 {
-    QByteArray bytes = "GIF89a" + little16(4) + little16(4) + char(0x81) + char(0) + char(0);
+    QByteArray bytes =
+        "GIF89a" + little16(screen) + little16(screen) + char(0x81) + char(2) + char(0);
     bytes += QByteArray::fromHex("ff000000ff000000ffffffff"); // red, green, blue, white
-    bytes += char(0x2c) + little16(0) + little16(0) + little16(4) + little16(4) + char(0);
+    bytes += char(0x2c) + little16(at) + little16(at) + little16(4) + little16(4) + char(0);
     return bytes + char(2) + blocks;
 }
 
@@ -421,6 +424,10 @@ void TestPictureReaders::aPictureNotWholeIsRefusedQuickly_data()
         << tga(2, 2, 2, {}, QByteArray(9, '\x10'), true) << kDataMissing;
     QTest::newRow("run-length TGA 2.0 whose packets stop short of the footer")
         << tga(10, 2, 2, {}, QByteArray::fromHex("81102030"), true) << kDataMissing;
+    // A PNG cut in its image data, its end chunk put back (libpng finds too little data).
+    const QByteArray png = encoded(noise(128, 128), "PNG");
+    QTest::newRow("PNG cut at 50 %, its end chunk put back")
+        << png.left(png.size() / 2) + QByteArray::fromHex("0000000049454e44ae426082") << kDamaged;
     // Formats the program no longer reads.
     QTest::newRow("MNG whose PNG is 8,388,672 x 56")
         << QByteArray::fromHex("8a4d4e470d0a1a0a0000001c4d48445200000040000000300000000100000001"
@@ -473,6 +480,9 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
         << QRgb(0xff1e140a);
     QTest::newRow("GIF of four colours") << gif(gifCodes() + QByteArray::fromHex("003b"))
                                          << QSize(4, 4) << QPoint(3, 1) << QRgb(0xffff0000);
+    QTest::newRow("GIF whose picture leaves the screen's edge")
+        << gif(gifCodes() + QByteArray::fromHex("003b"), 6, 1) << QSize(6, 6) << QPoint(0, 0)
+        << QRgb(0xff0000ff);
     QTest::newRow("RLE8 BMP, two full rows")
         << bmp(4, 2, 8, 1, 256,
                QByteArray::fromHex("0405") + QByteArray::fromHex("0000") +
