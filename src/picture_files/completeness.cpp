@@ -338,7 +338,7 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
     if (width <= 0 || height <= 0 || samples <= 0 || bits <= 0) {
         return kDamaged;
     }
-    if (width * height > mostPixels) {
+    if (product(width, height) > mostPixels) {
         return tooManyPixels(width, height);
     }
     if (compression != 1 && compression != 5 && compression != 8 && compression != 32946 &&
@@ -359,7 +359,8 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
     if (offsets.size() != perPlane * planes || counts.size() != offsets.size()) {
         return incompleteBecause(kNotCovered);
     }
-    const qint64 rowBytes = (across * planeSamples * bits + 7) / 8;
+    const qint64 rowBits = product(product(across, planeSamples), bits);
+    const qint64 rowBytes = rowBits / 8 + (rowBits % 8 != 0 ? 1 : 0);
     for (qsizetype i = 0; i < offsets.size(); ++i) {
         // The last strip of a plane holds only the rows that are left.
         const qint64 first = tiled ? 0 : (i % perPlane) * down;
@@ -401,7 +402,7 @@ QString netpbmFault(const QByteArray &bytes, qint64 mostPixels)
     if (width <= 0 || height <= 0 || most <= 0 || most > 65535) {
         return kDamaged;
     }
-    if (width * height > mostPixels) {
+    if (product(width, height) > mostPixels) {
         return tooManyPixels(width, height);
     }
     const qint64 sampleBytes = most > 255 ? 2 : 1;
