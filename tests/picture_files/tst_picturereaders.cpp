@@ -221,8 +221,8 @@ QByteArray chunk(const char *type, const QByteArray &data)
            (data.size() % 2 ? QByteArray(1, '\0') : QByteArray());
 }
 
-// An animated WebP whose canvas is 4 x 4 and whose first frame is 2 x 2 of opaque red at its
-// top left corner.
+// An animated WebP whose canvas is 64 x 64 and whose first frame is 2 x 2 of opaque red at its
+// top left corner; its header says nothing of transparency.
 QByteArray animatedWebp()
 {
     const QByteArray red = QByteArray::fromHex("0000ffff").repeated(4); // B, G, R, A
@@ -232,12 +232,12 @@ QByteArray animatedWebp()
     const QByteArray still(reinterpret_cast<const char *>(output), qsizetype(size));
     WebPFree(output);
     const QByteArray frame = still.mid(12); // its VP8L chunk
-    const QByteArray body =
-        "WEBP" +
-        chunk("VP8X", QByteArray(1, char(0x12)) + QByteArray(3, '\0') + little24(3) + little24(3)) +
-        chunk("ANIM", little32(0xffffffff) + little16(0)) +
-        chunk("ANMF", little24(0) + little24(0) + little24(1) + little24(1) + little24(100) +
-                          char(0) + frame);
+    const QByteArray body = "WEBP" +
+                            chunk("VP8X", QByteArray(1, char(0x02)) + QByteArray(3, '\0') +
+                                              little24(63) + little24(63)) +
+                            chunk("ANIM", little32(0xffffffff) + little16(0)) +
+                            chunk("ANMF", little24(0) + little24(0) + little24(1) + little24(1) +
+                                              little24(100) + char(0) + frame);
     return "RIFF" + little32(body.size()) + body;
 }
 
@@ -502,9 +502,9 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
         << tiff(2, 1, 1, floats({1.0f, 0.2f, 0.0f, 0.0f, 0.0f, 1.0f}), {0}, {24}, 32, 3)
         << QSize(2, 1) << QPoint(0, 0) << QRgb(0xffff3300);
     QTest::newRow("animated WebP, the canvas outside the frame")
-        << animatedWebp() << QSize(4, 4) << QPoint(3, 3) << QRgb(0x00000000);
+        << animatedWebp() << QSize(64, 64) << QPoint(63, 63) << QRgb(0x00000000);
     QTest::newRow("animated WebP, the frame")
-        << animatedWebp() << QSize(4, 4) << QPoint(1, 1) << QRgb(0xffff0000);
+        << animatedWebp() << QSize(64, 64) << QPoint(1, 1) << QRgb(0xffff0000);
     QTest::newRow("progressive JPEG of 100 scans")
         << jpegOfScans(100) << QSize(8, 8) << QPoint(7, 7) << QRgb(0xff646464);
     QImage grey(16, 16, QImage::Format_RGB32);
