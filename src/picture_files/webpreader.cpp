@@ -8,7 +8,6 @@
 #include <webp/decode.h>
 #include <webp/demux.h>
 
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -18,31 +17,49 @@ constexpr QImage::Format kFormat = QImage::Format_ARGB32; // B, G, R, A in memor
 #error "The WebP reader decodes into B, G, R, A bytes, QImage's ARGB32 on little-endian machines"
 #endif
 
+// Decodes WebP data into the picture's own memory, its top left corner at (x, y).
+VP8StatusCode decodeInto(const std::uint8_t *data, std::size_t size, QImage &picture, int x, int y,
+                         int width, int height)
+{
+    WebPDecoderConfig config;
+    WebPInitDecoderConfig(&config);
+    config.output.colorspace = MODE_BGRA;
+    config.output.is_external_memory = 1;
+    config.output.u.RGBA.rgba = picture.scanLine(y) + std::size_t(x) * 4;
+    config.output.u.RGBA.stride = int(picture.bytesPerLine());
+    config.output.u.RGBA.size =
+        std::size_t(picture.bytesPerLine()) * std::size_t(height - 1) + std::size_t(width) * 4;
+    const VP8StatusCode status = WebPDecode(data, size, &config);
+    WebPFreeDecBuffer(&config.output);
+    return status;
+}
+
+// An animation's first frame on its canvas: the canvas starts transparent, and a first frame
+// blended or not over nothing is the frame itself, so only the frame's own pixels need decoding.
 DecodedPicture firstFrame(const WebPData &data, int width, int height)
 {
-    WebPAnimDecoderOptions options;
-    WebPAnimDecoderOptionsInit(&options);
-    options.color_mode = MODE_BGRA;
-    options.use_threads = 0;
-    const std::unique_ptr<WebPAnimDecoder, decltype(&WebPAnimDecoderDelete)> decoder(
-        WebPAnimDecoderNew(&data, &options), WebPAnimDecoderDelete);
-    WebPAnimInfo info{};
-    if (!decoder || !WebPAnimDecoderGetInfo(decoder.get(), &info) ||
-        int(info.canvas_width) != width || int(info.canvas_height) != height) {
+    const std::unique_ptr<WebPDemuxer, decltype(&WebPDemuxDelete)> demuxer(WebPDemux(&data),
+                                                                           WebPDemuxDelete);
+    WebPIterator frame{};
+    if (!demuxer || int(WebPDemuxGetI(demuxer.get(), WEBP_FF_CANVAS_WIDTH)) != width ||
+        int(WebPDemuxGetI(demuxer.get(), WEBP_FF_CANVAS_HEIGHT)) != height ||
+        !WebPDemuxGetFrame(demuxer.get(), 1, &frame)) {
         return {{}, kDamaged};
     }
-    std::uint8_t *canvas = nullptr;
-    int timestamp = 0;
-    if (!WebPAnimDecoderGetNext(decoder.get(), &canvas, &timestamp)) {
+    const std::unique_ptr<WebPIterator, decltype(&WebPDemuxReleaseIterator)> release(
+        &frame, WebPDemuxReleaseIterator);
+    if (frame.x_offset < 0 || frame.y_offset < 0 || frame.width <= 0 || frame.height <= 0 ||
+        frame.x_offset + frame.width > width || frame.y_offset + frame.height > height) {
         return {{}, kDamaged};
     }
     QImage picture(width, height, kFormat);
     if (picture.isNull()) {
         return {{}, kDamaged};
     }
-    for (int y = 0; y < height; ++y) {
-        std::memcpy(picture.scanLine(y), canvas + std::size_t(y) * width * 4,
-                    std::size_t(width) * 4);
+    picture.fill(Qt::transparent);
+    if (decodeInto(frame.fragment.bytes, frame.fragment.size, picture, frame.x_offset,
+                   frame.y_offset, frame.width, frame.height) != VP8_STATUS_OK) {
+        return {{}, kDamaged};
     }
     return {picture, {}};
 }
@@ -70,15 +87,8 @@ DecodedPicture readWebp(const QByteArray &bytes, qint64 mostPixels)
     if (picture.isNull()) {
         return {{}, kDamaged};
     }
-    WebPDecoderConfig config;
-    WebPInitDecoderConfig(&config);
-    config.output.colorspace = MODE_BGRA;
-    config.output.is_external_memory = 1;
-    config.output.u.RGBA.rgba = picture.bits();
-    config.output.u.RGBA.stride = int(picture.bytesPerLine());
-    config.output.u.RGBA.size = std::size_t(picture.sizeInBytes());
-    const VP8StatusCode decoded = WebPDecode(data, std::size_t(bytes.size()), &config);
-    WebPFreeDecBuffer(&config.output);
+    const VP8StatusCode decoded =
+        decodeInto(data, std::size_t(bytes.size()), picture, 0, 0, features.width, features.height);
     if (decoded == VP8_STATUS_NOT_ENOUGH_DATA) {
         return {{}, incompleteBecause(kEndMissing)};
     }
