@@ -153,7 +153,7 @@ QString gifFault(const QByteArray &bytes, qint64 mostPixels)
         }
         const qint64 width = std::max(screenWidth, right), height = std::max(screenHeight, bottom);
         if (width * height > mostPixels) {
-            return tooManyPixels(width, height);
+            return tooManyPixels(width, height, mostPixels);
         }
         const qint64 defined = lzwPixels(data, rootBits, pixels);
         if (defined < 0) {
@@ -235,7 +235,7 @@ QString bmpFault(const QByteArray &bytes, qint64 mostPixels)
         return kDamaged;
     }
     if (width * std::abs(height) > mostPixels) {
-        return tooManyPixels(width, std::abs(height));
+        return tooManyPixels(width, std::abs(height), mostPixels);
     }
     if (compression == 1 || compression == 2) {
         return height < 0 ? kDamaged : runLengthFault(at, offset, width, height, compression == 2);
@@ -252,7 +252,7 @@ QString pngFault(const QByteArray &bytes, qint64 mostPixels)
     const Bytes at(bytes);
     const qint64 width = at.big32(16), height = at.big32(20);
     if (product(width, height) > mostPixels) {
-        return tooManyPixels(width, height);
+        return tooManyPixels(width, height, mostPixels);
     }
     return bytes.contains("IEND") ? QString() : incompleteBecause(kEndMissing);
 }
@@ -285,7 +285,7 @@ QString iconFault(const QByteArray &bytes, qint64 mostPixels)
             return kDamaged;
         }
         if (width * height > mostPixels) {
-            return tooManyPixels(width, height);
+            return tooManyPixels(width, height, mostPixels);
         }
         const qint64 colours = bits > 8 ? 0 : used > 0 && used < (1u << bits) ? used : 1 << bits;
         const qint64 rows = (width * bits + 31) / 32 * 4, maskRows = (width + 31) / 32 * 4;
@@ -339,7 +339,7 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
         return kDamaged;
     }
     if (product(width, height) > mostPixels) {
-        return tooManyPixels(width, height);
+        return tooManyPixels(width, height, mostPixels);
     }
     if (compression != 1 && compression != 5 && compression != 8 && compression != 32946 &&
         compression != 32773) {
@@ -403,7 +403,7 @@ QString netpbmFault(const QByteArray &bytes, qint64 mostPixels)
         return kDamaged;
     }
     if (product(width, height) > mostPixels) {
-        return tooManyPixels(width, height);
+        return tooManyPixels(width, height, mostPixels);
     }
     const qint64 sampleBytes = most > 255 ? 2 : 1;
     const qint64 rowBytes = kind == '4'   ? (width + 7) / 8

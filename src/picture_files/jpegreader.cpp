@@ -91,7 +91,7 @@ void readPixels(Decoding &decoding, qint64 mostPixels)
     jpeg_decompress_struct &jpeg = decoding.jpeg;
     jpeg_read_header(&jpeg, TRUE);
     if (qint64(jpeg.image_width) * jpeg.image_height > mostPixels) {
-        decoding.error = tooManyPixels(jpeg.image_width, jpeg.image_height);
+        decoding.error = tooManyPixels(jpeg.image_width, jpeg.image_height, mostPixels);
         return;
     }
     const bool cmyk = jpeg.jpeg_color_space == JCS_CMYK || jpeg.jpeg_color_space == JCS_YCCK;

@@ -57,9 +57,9 @@ FormatName formatName(PictureFormat format)
     return kFormats[std::size_t(format)];
 }
 
-bool fitsInMemory(QSize size)
+bool fitsInMemory(QSize size, qint64 mostPixels)
 {
-    return qint64(size.width()) * size.height() <= kLargestPicturePixels;
+    return qint64(size.width()) * size.height() <= mostPixels;
 }
 
 // What a path names when it is no regular file, as the start of a sentence; empty for a
@@ -104,10 +104,9 @@ QString systemFileKind(int descriptor)
 }
 
 // Decodes a picture in one of the formats Qt reads for the program, once it has proved whole.
-DecodedPicture readWithQt(const QByteArray &bytes, const QByteArray &format)
+DecodedPicture readWithQt(const QByteArray &bytes, const QByteArray &format, qint64 mostPixels)
 {
-    if (const QString fault = pictureFault(bytes, format, kLargestPicturePixels);
-        !fault.isEmpty()) {
+    if (const QString fault = pictureFault(bytes, format, mostPixels); !fault.isEmpty()) {
         return {{}, fault};
     }
     QBuffer buffer;
@@ -117,10 +116,10 @@ DecodedPicture readWithQt(const QByteArray &bytes, const QByteArray &format)
     reader.setDecideFormatFromContent(false);
     // Every picture within the pixel limit fits, at what the reader needs a pixel: up to 16
     // bytes (four floats) for a TIFF, 8 for the others.
-    reader.setAllocationLimit(int(kLargestPicturePixels * (format == "tiff" ? 16 : 8) >> 20));
+    reader.setAllocationLimit(int(mostPixels * (format == "tiff" ? 16 : 8) >> 20) + 1);
     const QSize size = reader.size();
-    if (size.isValid() && !fitsInMemory(size)) {
-        return {{}, tooManyPixels(size.width(), size.height())};
+    if (size.isValid() && !fitsInMemory(size, mostPixels)) {
+        return {{}, tooManyPixels(size.width(), size.height(), mostPixels)};
     }
     QImage picture;
     if (!reader.read(&picture)) {
@@ -131,21 +130,21 @@ DecodedPicture readWithQt(const QByteArray &bytes, const QByteArray &format)
 
 } // namespace
 
-QString tooManyPixels(qint64 width, qint64 height)
+QString tooManyPixels(qint64 width, qint64 height, qint64 mostPixels)
 {
     return QStringLiteral("The picture is %1 × %2 pixels; pictures of up to %3 million pixels "
                           "can be opened.")
         .arg(width)
         .arg(height)
-        .arg(kLargestPicturePixels >> 20);
+        .arg(mostPixels >> 20);
 }
 
-PictureRead readPicture(const QString &path)
+PictureRead readPicture(const QString &path, qint64 mostPixels)
 {
-    return readPictureFile(QFile::encodeName(path));
+    return readPictureFile(QFile::encodeName(path), mostPixels);
 }
 
-PictureRead readPictureFile(const QByteArray &nativePath)
+PictureRead readPictureFile(const QByteArray &nativePath, qint64 mostPixels)
 {
     // Opened without waiting, so a named pipe that nobody writes to cannot hold the program;
     // then only a regular file is read.
@@ -198,10 +197,10 @@ PictureRead readPictureFile(const QByteArray &nativePath)
     if (bytes.size() != status.st_size) {
         return {{}, QStringLiteral("It could not be read to its end.")};
     }
-    return readPictureBytes(bytes);
+    return readPictureBytes(bytes, mostPixels);
 }
 
-PictureRead readPictureBytes(const QByteArray &bytes)
+PictureRead readPictureBytes(const QByteArray &bytes, qint64 mostPixels)
 {
     if (bytes.isEmpty()) {
         return {{}, QStringLiteral("It holds no data.")};
@@ -213,31 +212,31 @@ PictureRead readPictureBytes(const QByteArray &bytes)
     }
     DecodedPicture decoded;
     if (format == "jpeg") {
-        decoded = readJpeg(bytes, kLargestPicturePixels);
+        decoded = readJpeg(bytes, mostPixels);
     } else if (format == "webp") {
-        decoded = readWebp(bytes, kLargestPicturePixels);
+        decoded = readWebp(bytes, mostPixels);
     } else if (format == "tga") {
-        decoded = readTga(bytes, kLargestPicturePixels);
+        decoded = readTga(bytes, mostPixels);
     } else {
-        decoded = readWithQt(bytes, format);
+        decoded = readWithQt(bytes, format, mostPixels);
     }
     if (!decoded.error.isEmpty()) {
         return {{}, decoded.error};
     }
-    PictureRead read = checkPicture(decoded.picture);
+    PictureRead read = checkPicture(decoded.picture, mostPixels);
     if (read.error.isEmpty() && format == "png") {
         read.recipe = findPngChunk(bytes, kRecipeChunkType);
     }
     return read;
 }
 
-PictureRead checkPicture(const QImage &picture)
+PictureRead checkPicture(const QImage &picture, qint64 mostPixels)
 {
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) {
         return {{}, QStringLiteral("It holds no picture.")};
     }
-    if (!fitsInMemory(picture.size())) {
-        return {{}, tooManyPixels(picture.width(), picture.height())};
+    if (!fitsInMemory(picture.size(), mostPixels)) {
+        return {{}, tooManyPixels(picture.width(), picture.height(), mostPixels)};
     }
     return {picture, {}};
 }

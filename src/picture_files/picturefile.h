@@ -31,19 +31,21 @@ struct PictureRead {
 // says (the program's own .jpg files hold bitmaps). Only a regular file on disk is read, and
 // nothing waits on a named pipe or a device; a file too large, or whose start is no picture,
 // is refused before the rest is read. Never reads more than kLargestPicturePixels pixels.
-PictureRead readPicture(const QString &path);
+// (`mostPixels`: a lower limit, for the fuzz targets, which must stay quick.)
+PictureRead readPicture(const QString &path, qint64 mostPixels = kLargestPicturePixels);
 // The same for a path as the system spells it, in bytes that need not be UTF-8.
-PictureRead readPictureFile(const QByteArray &nativePath);
+PictureRead readPictureFile(const QByteArray &nativePath,
+                            qint64 mostPixels = kLargestPicturePixels);
 
 // Reads an encoded picture (a file's bytes, or image data from the clipboard or a drop) in one
 // of the formats the program reads: PNG, JPEG, GIF, BMP, WebP, TIFF, ICO and CUR, TGA, and
 // PBM, PGM and PPM as bytes. A picture is decoded only when its data defines every pixel
 // (each reader refuses a cut-off, re-terminated or forged file), and refused before any
 // pixel is allocated when it declares more than kLargestPicturePixels pixels.
-PictureRead readPictureBytes(const QByteArray &bytes);
+PictureRead readPictureBytes(const QByteArray &bytes, qint64 mostPixels = kLargestPicturePixels);
 
 // Checks a picture that came decoded (from the clipboard or a drop).
-PictureRead checkPicture(const QImage &picture);
+PictureRead checkPicture(const QImage &picture, qint64 mostPixels = kLargestPicturePixels);
 
 // The canvas of `canvas` pixels that a picture comes in as: a picture of exactly that size
 // pixel for pixel; any other size scaled smoothly to fit, keeping its proportions, and

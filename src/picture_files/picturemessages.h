@@ -18,4 +18,5 @@ inline QString incompleteBecause(const QString &missing)
     return QStringLiteral("The picture is incomplete: %1.").arg(missing);
 }
 
-QString tooManyPixels(qint64 width, qint64 height);
+// "The picture is W × H pixels; pictures of up to N million pixels can be opened."
+QString tooManyPixels(qint64 width, qint64 height, qint64 mostPixels);

@@ -109,7 +109,7 @@ DecodedPicture readTga(const QByteArray &bytes, qint64 mostPixels)
         return {{}, kDamaged};
     }
     if (header.width * header.height > mostPixels) {
-        return {{}, tooManyPixels(header.width, header.height)};
+        return {{}, tooManyPixels(header.width, header.height, mostPixels)};
     }
     // The pixel data ends where a TGA 2.0 file's other parts begin.
     qint64 end = bytes.size();

@@ -8,6 +8,7 @@
 #include <webp/decode.h>
 #include <webp/demux.h>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -56,7 +57,7 @@ DecodedPicture firstFrame(const WebPData &data, int width, int height)
     if (picture.isNull()) {
         return {{}, kDamaged};
     }
-    picture.fill(Qt::transparent);
+    std::memset(picture.bits(), 0, std::size_t(picture.sizeInBytes())); // transparent
     if (decodeInto(frame.fragment.bytes, frame.fragment.size, picture, frame.x_offset,
                    frame.y_offset, frame.width, frame.height) != VP8_STATUS_OK) {
         return {{}, kDamaged};
@@ -78,7 +79,7 @@ DecodedPicture readWebp(const QByteArray &bytes, qint64 mostPixels)
         return {{}, kDamaged};
     }
     if (qint64(features.width) * features.height > mostPixels) {
-        return {{}, tooManyPixels(features.width, features.height)};
+        return {{}, tooManyPixels(features.width, features.height, mostPixels)};
     }
     if (features.has_animation) {
         return firstFrame({data, std::size_t(bytes.size())}, features.width, features.height);

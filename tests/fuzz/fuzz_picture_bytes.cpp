@@ -9,6 +9,10 @@
 #include <cstddef>
 #include <cstdint>
 
+// Pictures of up to 4 million pixels: the same checks and refusals as at the program's 64
+// million, within the 3 s and 700 MB an input may take under the sanitizers, twice decoded.
+constexpr qint64 kFuzzedPixels = qint64(4) << 20;
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     startQt();
@@ -18,12 +22,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    const auto reads = decodeTwice([&] { return readPictureBytes(bytes); });
     // A picture is read, or refused with a reason: never both, never neither; and no pixel
-    // shows what memory held before (the two decodings agree).
-    if (reads.first.picture.isNull() == reads.first.error.isEmpty() ||
-        reads.first.error != reads.second.error ||
-        !samePixels(reads.first.picture, reads.second.picture)) {
+    // shows what memory held before (two decodings agree).
+    if (!sameTwice([&] { return readPictureBytes(bytes, kFuzzedPixels); })) {
         __builtin_trap();
     }
     return 0;

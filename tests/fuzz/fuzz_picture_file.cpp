@@ -12,6 +12,10 @@
 #include <cstddef>
 #include <cstdint>
 
+// Pictures of up to 4 million pixels: the same checks and refusals as at the program's 64
+// million, within the 3 s and 700 MB an input may take under the sanitizers, twice decoded.
+constexpr qint64 kFuzzedPixels = qint64(4) << 20;
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     startQt();
@@ -28,10 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
     file.close();
-    const auto reads = decodeTwice([&] { return readPicture(path); });
-    if (reads.first.picture.isNull() == reads.first.error.isEmpty() ||
-        reads.first.error != reads.second.error ||
-        !samePixels(reads.first.picture, reads.second.picture)) {
+    // Read, or refused with a reason, never both, and the same over differently filled memory.
+    if (!sameTwice([&] { return readPicture(path, kFuzzedPixels); })) {
         __builtin_trap();
     }
     return 0;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QHashFunctions>
 #include <QImage>
 
 #include <malloc.h>
@@ -31,4 +32,40 @@ inline bool samePixels(const QImage &first, const QImage &second)
     return first.isNull() == second.isNull() &&
            (first.isNull() || first.convertToFormat(QImage::Format_ARGB32) ==
                                   second.convertToFormat(QImage::Format_ARGB32));
+}
+
+// A digest of a picture's pixels as ARGB32, so that a decoding can be compared with another
+// without both pictures held at once; empty for no picture.
+inline QByteArray pixelDigest(const QImage &picture)
+{
+    if (picture.isNull()) {
+        return {};
+    }
+    const QImage argb = picture.format() == QImage::Format_ARGB32
+                            ? picture
+                            : picture.convertToFormat(QImage::Format_ARGB32);
+    const std::size_t digest = qHashBits(argb.constBits(), std::size_t(argb.sizeInBytes()));
+    return QByteArray::number(quint64(digest)) + ' ' + QByteArray::number(argb.width()) + 'x' +
+           QByteArray::number(argb.height());
+}
+
+// Whether a reader, run twice over differently filled memory, gives the same pixels and the
+// same reason, and each a picture or a reason, never both, never neither; `read` returns
+// something with `picture` and `error`. Only one decoding is held at a time.
+template <typename Read> bool sameTwice(Read read)
+{
+    mallopt(M_PERTURB, 0x5a);
+    QByteArray digest;
+    QString error;
+    bool either = false;
+    {
+        const auto once = read();
+        digest = pixelDigest(once.picture);
+        error = once.error;
+        either = once.picture.isNull() != once.error.isEmpty();
+    }
+    mallopt(M_PERTURB, 0xc3);
+    const auto again = read();
+    mallopt(M_PERTURB, 0);
+    return either && pixelDigest(again.picture) == digest && again.error == error;
 }
