@@ -437,6 +437,12 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
     const QByteArray png = encoded(noise(128, 128), "PNG");
     QTest::newRow("PNG cut at 50 %, its end chunk put back")
         << png.left(png.size() / 2) + QByteArray::fromHex("0000000049454e44ae426082") << kDamaged;
+    // An icon holding a whole PNG, its directory promising 100 bytes more than the file has.
+    const QByteArray inner = encoded(noise(8, 8), "PNG");
+    QTest::newRow("icon whose PNG the directory makes longer than the file")
+        << QByteArray::fromHex("000001000100") + QByteArray::fromHex("0808000000002000") +
+               little32(quint32(inner.size() + 100)) + little32(22) + inner
+        << kDataMissing;
     // Formats the program no longer reads.
     QTest::newRow("MNG whose PNG is 8,388,672 x 56")
         << QByteArray::fromHex("8a4d4e470d0a1a0a0000001c4d48445200000040000000300000000100000001"
