@@ -513,6 +513,15 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
         << animatedWebp() << QSize(64, 64) << QPoint(1, 1) << QRgb(0xffff0000);
     QTest::newRow("progressive JPEG of 100 scans")
         << jpegOfScans(100) << QSize(8, 8) << QPoint(7, 7) << QRgb(0xff646464);
+    QImage icon(32, 32, QImage::Format_RGB32);
+    icon.fill(qRgb(10, 20, 30));
+    icon.setPixel(31, 0, qRgb(200, 100, 0));
+    QTest::newRow("ICO of 32 x 32")
+        << encoded(icon, "ICO") << QSize(32, 32) << QPoint(31, 0) << QRgb(0xffc86400);
+    QTest::newRow("icon holding a PNG")
+        << QByteArray::fromHex("000001000100") + QByteArray::fromHex("2020000000002000") +
+               little32(quint32(encoded(icon, "PNG").size())) + little32(22) + encoded(icon, "PNG")
+        << QSize(32, 32) << QPoint(0, 31) << QRgb(0xff0a141e);
     QImage grey(16, 16, QImage::Format_RGB32);
     grey.fill(qRgb(128, 128, 128)); // no loss in JPEG's colours
     QTest::newRow("progressive JPEG")
