@@ -443,6 +443,13 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
         << QByteArray::fromHex("000001000100") + QByteArray::fromHex("0808000000002000") +
                little32(quint32(inner.size() + 100)) + little32(22) + inner
         << kDataMissing;
+    // An icon whose bitmap is 0 pixels wide, all else in place.
+    const QByteArray zeroWide = little32(40) + little32(0) + little32(64) + little16(1) +
+                                little16(32) + QByteArray(24, '\0') + QByteArray(256, '\x7f');
+    QTest::newRow("icon whose bitmap is 0 pixels wide")
+        << QByteArray::fromHex("000001000100") + QByteArray::fromHex("0020000000002000") +
+               little32(quint32(zeroWide.size())) + little32(22) + zeroWide
+        << kDamaged;
     // Formats the program no longer reads.
     QTest::newRow("MNG whose PNG is 8,388,672 x 56")
         << QByteArray::fromHex("8a4d4e470d0a1a0a0000001c4d48445200000040000000300000000100000001"
