@@ -245,8 +245,8 @@ QString bmpFault(const QByteArray &bytes, qint64 mostPixels)
                                                                : incompleteBecause(kDataMissing);
 }
 
-// PNG: its end chunk, and a header within the pixel limit (read here for pictures inside
-// icons, whose size Qt tells only once it decodes them).
+// PNG: its chunks whole up to the end chunk, and a header within the pixel limit (read here for
+// pictures inside icons, whose size Qt tells only once it decodes them).
 QString pngFault(const QByteArray &bytes, qint64 mostPixels)
 {
     const Bytes at(bytes);
@@ -254,7 +254,19 @@ QString pngFault(const QByteArray &bytes, qint64 mostPixels)
     if (product(width, height) > mostPixels) {
         return tooManyPixels(width, height, mostPixels);
     }
-    return bytes.contains("IEND") ? QString() : incompleteBecause(kEndMissing);
+    // Chunk after chunk, each within the file, up to the end chunk: a length past the end
+    // would have libpng ask for that much memory before it finds the data missing.
+    for (qint64 place = 8; at.has(place, 12);) {
+        const qint64 length = at.big32(place);
+        if (!at.has(place, 12 + length)) {
+            break;
+        }
+        if (bytes.mid(place + 4, 4) == "IEND") {
+            return {};
+        }
+        place += 12 + length;
+    }
+    return incompleteBecause(kEndMissing);
 }
 
 // ICO and CUR: every picture the directory lists lies within the file, and holds, within its

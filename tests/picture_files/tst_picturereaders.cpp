@@ -18,6 +18,7 @@
 
 #include <jpeglib.h>
 #include <webp/encode.h>
+#include <zlib.h>
 
 #include <cstdlib>
 #include <vector>
@@ -435,8 +436,20 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
         << tga(10, 2, 2, {}, QByteArray::fromHex("81102030"), true) << kDataMissing;
     // A PNG cut in its image data, its end chunk put back (libpng finds too little data).
     const QByteArray png = encoded(noise(128, 128), "PNG");
+    const QByteArray end = QByteArray::fromHex("0000000049454e44ae426082");
     QTest::newRow("PNG cut at 50 %, its end chunk put back")
-        << png.left(png.size() / 2) + QByteArray::fromHex("0000000049454e44ae426082") << kDamaged;
+        << png.left(png.size() / 2) + end << kEndMissing;
+    // Its image data chunk whole, but half as long, with its own checksum: libpng finds too
+    // little data.
+    QTest::newRow("PNG of half its image data, its chunks whole") << [&] {
+        const qsizetype at = png.indexOf("IDAT") - 4;
+        const quint32 length = qFromBigEndian<quint32>(png.constData() + at) / 2;
+        const QByteArray chunk = "IDAT" + png.mid(at + 8, length);
+        const quint32 check = quint32(
+            crc32(0, reinterpret_cast<const Bytef *>(chunk.constData()), uInt(chunk.size())));
+        const QByteArray bigLength = big16(length >> 16) + big16(length & 0xffff);
+        return png.left(at) + bigLength + chunk + big16(check >> 16) + big16(check & 0xffff) + end;
+    }() << kDamaged;
     // An icon holding a whole PNG, its directory promising 100 bytes more than the file has.
     const QByteArray inner = encoded(noise(8, 8), "PNG");
     QTest::newRow("icon whose PNG the directory makes longer than the file")
@@ -450,6 +463,10 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
         << QByteArray::fromHex("000001000100") + QByteArray::fromHex("0020000000002000") +
                little32(quint32(zeroWide.size())) + little32(22) + zeroWide
         << kDamaged;
+    // A PNG whose text chunk claims 800 MB: refused before libpng asks for them.
+    QByteArray longText = png;
+    longText.insert(33, QByteArray::fromHex("30000000") + "tEXtx");
+    QTest::newRow("PNG whose text chunk claims 800 MB") << longText << kEndMissing;
     // Formats the program no longer reads.
     QTest::newRow("MNG whose PNG is 8,388,672 x 56")
         << QByteArray::fromHex("8a4d4e470d0a1a0a0000001c4d48445200000040000000300000000100000001"
