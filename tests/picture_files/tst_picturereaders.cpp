@@ -528,6 +528,9 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
                QByteArray::fromHex("0405") + QByteArray::fromHex("0000") +
                    QByteArray::fromHex("04010001"))
         << QSize(4, 2) << QPoint(3, 0) << QRgb(0xff111111);
+    QTest::newRow("RLE8 BMP whose data ends with its top row, no code after it")
+        << bmp(4, 2, 8, 1, 256, QByteArray::fromHex("040500000401")) << QSize(4, 2) << QPoint(0, 0)
+        << QRgb(0xff111111);
     QTest::newRow("TIFF of 32-bit floats: 1.0, 0.2, 0.0")
         << tiff(2, 1, 1, floats({1.0f, 0.2f, 0.0f, 0.0f, 0.0f, 1.0f}), {0}, {24}, 32, 3)
         << QSize(2, 1) << QPoint(0, 0) << QRgb(0xffff3300);
