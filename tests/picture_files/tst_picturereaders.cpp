@@ -410,6 +410,13 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
         << gif(lzwBlocks({4, 5}, 3, 255) + QByteArray::fromHex("003b")) << kDataMissing;
     QTest::newRow("GIF with a code the table does not hold")
         << gif(lzwBlocks({4, 7, 5}, 3, 255) + QByteArray::fromHex("003b")) << kDamaged;
+    QTest::newRow("GIF whose picture of 9000 x 9000 lies on a screen of 1 x 1")
+        << QByteArray("GIF89a") + little16(1) + little16(1) + char(0x81) + char(0) + char(0) +
+               QByteArray::fromHex("ff000000ff000000ffffffff") + char(0x2c) + little16(0) +
+               little16(0) + little16(9000) + little16(9000) + char(0) + char(2) +
+               lzwBlocks({4, 5}, 3, 255) + QByteArray::fromHex("003b")
+        << QStringLiteral("The picture is 9000 × 9000 pixels; pictures of up to 64 million "
+                          "pixels can be opened.");
     // TIFFs whose strips do not cover the picture.
     const QByteArray pixels = QByteArray(12 * 2 * 3, '\x40');
     QTest::newRow("TIFF of 12 strips listing one")
