@@ -310,7 +310,7 @@ QString iconFault(const QByteArray &bytes, qint64 mostPixels)
 
 // TIFF: the first directory's strips or tiles, as many as the picture's rows and columns need,
 // each within the file, and each uncompressed one as long as its rows; data compressed only in
-// a way whose decoder refuses data that stops short.
+// a way whose decoder refuses data that stops short, in a layout Qt's reader fills whole.
 QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
 {
     const Bytes at(bytes);
@@ -353,29 +353,40 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
     if (product(width, height) > mostPixels) {
         return tooManyPixels(width, height, mostPixels);
     }
-    if (compression != 1 && compression != 5 && compression != 8 && compression != 32946 &&
-        compression != 32773) {
-        return QStringLiteral("The picture's data is compressed in a way this program does not "
-                              "read.");
+    // Only data compressed so that its decoder refuses data that stops short, and only the
+    // layouts Qt's reader fills row for row: grey, RGB with or without alpha, or a palette,
+    // their samples in one plane, each as many bits as the first says.
+    const bool compressed = compression == 1 || compression == 5 || compression == 8 ||
+                            compression == 32946 || compression == 32773;
+    const qint64 photometric = value(262, -1), format = value(339, 1);
+    const QList<qint64> sampleBits = values(258);
+    const bool sameBits = std::all_of(sampleBits.begin(), sampleBits.end(),
+                                      [&](qint64 each) { return each == bits; });
+    const bool integers = format == 1 && (bits == 8 || bits == 16);
+    const bool known =
+        ((photometric == 0 || photometric == 1) && samples <= 2 && (bits == 1 || integers)) ||
+        (photometric == 2 && (samples == 3 || samples == 4) &&
+         (integers || (format == 3 && (bits == 16 || bits == 32)))) ||
+        (photometric == 3 && samples == 1 && format == 1 && (bits == 1 || bits == 8));
+    if (!compressed || !known || !sameBits || value(284, 1) != 1) {
+        return QStringLiteral("The picture's data is stored in a way this program does not read.");
     }
-    const qint64 planes = value(284, 1) == 2 ? samples : 1;
-    const qint64 planeSamples = samples / planes;
     const bool tiled = !values(322).isEmpty();
     const qint64 across = tiled ? value(322, 0) : width;
     const qint64 down = tiled ? value(323, 0) : std::min(value(278, height), height);
     if (across <= 0 || down <= 0) {
         return kDamaged;
     }
-    const qint64 perPlane = ((width + across - 1) / across) * ((height + down - 1) / down);
+    const qint64 pieces = ((width + across - 1) / across) * ((height + down - 1) / down);
     const QList<qint64> offsets = values(tiled ? 324 : 273), counts = values(tiled ? 325 : 279);
-    if (offsets.size() != perPlane * planes || counts.size() != offsets.size()) {
+    if (offsets.size() != pieces || counts.size() != offsets.size()) {
         return incompleteBecause(kNotCovered);
     }
-    const qint64 rowBits = product(product(across, planeSamples), bits);
+    const qint64 rowBits = product(product(across, samples), bits);
     const qint64 rowBytes = rowBits / 8 + (rowBits % 8 != 0 ? 1 : 0);
     for (qsizetype i = 0; i < offsets.size(); ++i) {
-        // The last strip of a plane holds only the rows that are left.
-        const qint64 first = tiled ? 0 : (i % perPlane) * down;
+        // The last strip holds only the rows that are left.
+        const qint64 first = tiled ? 0 : i * down;
         const qint64 rows = tiled ? down : std::min(down, height - first);
         if (!at.has(offsets[i], counts[i]) ||
             (compression == 1 && counts[i] < product(rowBytes, rows))) {

@@ -150,6 +150,18 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
         << tiff(4294967295u, 4294967295u, 1, pixels, {0}, {6})
         << QStringLiteral("The picture is 4294967295 × 4294967295 pixels; pictures of up to 64 "
                           "million pixels can be opened.");
+    // TIFFs stored in ways whose reader would leave pixels undefined, or not refuse data
+    // that stops short: RGB of one sample, JPEG inside.
+    const QString storedOtherwise =
+        QStringLiteral("The picture's data is stored in a way this program does not read.");
+    const QByteArray floatRgb =
+        tiff(2, 1, 1, floats({1.0f, 0.2f, 0.0f, 0.0f, 0.0f, 1.0f}), {0}, {24}, 32, 3);
+    QByteArray oneSample = floatRgb;
+    oneSample[90] = 1; // SamplesPerPixel, the seventh entry's value
+    QTest::newRow("TIFF of RGB in one sample") << oneSample << storedOtherwise;
+    QByteArray jpegInside = floatRgb;
+    jpegInside[54] = 7; // Compression, the fourth entry's value
+    QTest::newRow("TIFF holding JPEG data") << jpegInside << storedOtherwise;
     // TGA: the footer is not pixels.
     QTest::newRow("TGA 2.0 whose pixels stop short of the footer")
         << tga(2, 2, 2, {}, QByteArray(9, '\x10'), true) << kDataMissing;
