@@ -35,6 +35,7 @@ private slots:
     void theCopiedLineNamesThePaletteAndPastesBack();
     void aHandEditedLineGivesTheStripItNames();
     void malformedLinesChangeNothing_data();
+    void aPeriodWhoseLastColumnStaysFiniteIsTaken();
     void malformedLinesChangeNothing();
     void theGimpPaletteAndTheTextureHoldTheShownColumns();
 
@@ -146,6 +147,16 @@ void TestPalettes::aHandEditedLineGivesTheStripItNames()
     QCOMPARE(QGuiApplication::clipboard()->text(),
              "sinepaint palette 1: red phase 0 period 20; green phase 0.7974771142005921 period "
              "26.862747; blue phase 6.084489276409149 period 62.029648");
+}
+
+void TestPalettes::aPeriodWhoseLastColumnStaysFiniteIsTaken()
+{
+    // The last column, 529, over 1.556e-36 is just below the largest float: taken. (530 over
+    // it would overflow.)
+    const PaletteLineRead read =
+        readPaletteLine(QString(kFirstLine).replace("68.88153", "1.556e-36"));
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.palette.waves[0].period, 1.556e-36f);
 }
 
 void TestPalettes::malformedLinesChangeNothing_data()

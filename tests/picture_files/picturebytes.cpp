@@ -182,16 +182,23 @@ QByteArray floats(const QList<float> &values)
 
 // A TGA of true colour (type 2) or run-length true colour (10), 24 bits, its rows from the top.
 QByteArray tga(quint8 kind, quint16 width, quint16 height, const QByteArray &id,
-               const QByteArray &pixels, bool footer)
+               const QByteArray &pixels, bool footer, int bits)
 {
     QByteArray bytes = QByteArray(1, char(id.size())) + char(0) + char(kind) + QByteArray(5, '\0') +
-                       little16(0) + little16(0) + little16(width) + little16(height) + char(24) +
-                       char(0x20);
+                       little16(0) + little16(0) + little16(width) + little16(height) + char(bits) +
+                       char(bits == 32 ? 0x28 : 0x20);
     bytes += id + pixels;
     if (footer) {
         bytes += little32(0) + little32(0) + QByteArray("TRUEVISION-XFILE.\0", 18);
     }
     return bytes;
+}
+
+QByteArray mappedTga(quint8 kind, const QByteArray &map, const QByteArray &indices)
+{
+    return QByteArray(1, '\0') + char(1) + char(kind) + little16(0) +
+           little16(quint32(map.size() / 3)) + char(24) + little16(0) + little16(0) + little16(2) +
+           little16(2) + char(8) + char(0x20) + map + indices;
 }
 
 // A RIFF chunk, padded to an even length.

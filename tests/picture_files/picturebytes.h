@@ -42,9 +42,13 @@ QByteArray tiff(quint32 width, quint32 height, quint32 rowsPerStrip, const QByte
 // 32-bit floats, little-endian.
 QByteArray floats(const QList<float> &values);
 
-// A TGA of true colour (type 2) or run-length true colour (10), 24 bits, its rows from the top.
+// A TGA of true colour (type 2) or run-length true colour (10), 24 bits (or 32 with 8 of
+// alpha), its rows from the top.
 QByteArray tga(quint8 kind, quint16 width, quint16 height, const QByteArray &id,
-               const QByteArray &pixels, bool footer);
+               const QByteArray &pixels, bool footer, int bits = 24);
+// A colour-mapped TGA of 2 x 2 (type 1, or 9 run-length), 8-bit indices into a map of 24-bit
+// colours, its rows from the top.
+QByteArray mappedTga(quint8 kind, const QByteArray &map, const QByteArray &indices);
 
 // A RIFF chunk, padded to an even length.
 QByteArray chunk(const char *type, const QByteArray &data);

@@ -251,6 +251,17 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
     QTest::newRow("run-length TGA with a 1-byte ID")
         << tga(10, 2, 2, "x", QByteArray::fromHex("830a141e"), true) << QSize(2, 2) << QPoint(1, 1)
         << QRgb(0xff1e140a);
+    QTest::newRow("TGA of 32 bits, half transparent")
+        << tga(2, 1, 1, {}, QByteArray::fromHex("30201080"), false, 32) << QSize(1, 1)
+        << QPoint(0, 0) << QRgb(0x80102030);
+    const QByteArray map = QByteArray::fromHex("000000"
+                                               "0000ff"
+                                               "00ff00");
+    QTest::newRow("colour-mapped TGA") << mappedTga(1, map, QByteArray::fromHex("00010201"))
+                                       << QSize(2, 2) << QPoint(0, 1) << QRgb(0xff00ff00);
+    QTest::newRow("run-length colour-mapped TGA")
+        << mappedTga(9, map, QByteArray::fromHex("830200")) << QSize(2, 2) << QPoint(1, 1)
+        << QRgb(0xff00ff00);
     QTest::newRow("GIF of four colours") << gif(gifCodes() + QByteArray::fromHex("003b"))
                                          << QSize(4, 4) << QPoint(3, 1) << QRgb(0xffff0000);
     QTest::newRow("GIF whose picture leaves the screen's edge")
