@@ -363,11 +363,10 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
     const bool sameBits = std::all_of(sampleBits.begin(), sampleBits.end(),
                                       [&](qint64 each) { return each == bits; });
     const bool integers = format == 1 && (bits == 8 || bits == 16);
-    const bool known =
-        ((photometric == 0 || photometric == 1) && samples <= 2 && (bits == 1 || integers)) ||
-        (photometric == 2 && (samples == 3 || samples == 4) &&
-         (integers || (format == 3 && (bits == 16 || bits == 32)))) ||
-        (photometric == 3 && samples == 1 && format == 1 && (bits == 1 || bits == 8));
+    const bool known = ((photometric == 0 || photometric == 1) && samples <= 2 && integers) ||
+                       (photometric == 2 && (samples == 3 || samples == 4) &&
+                        (integers || (format == 3 && (bits == 16 || bits == 32)))) ||
+                       (photometric == 3 && samples == 1 && format == 1 && bits == 8);
     if (!compressed || !known || !sameBits || value(284, 1) != 1) {
         return QStringLiteral("The picture's data is stored in a way this program does not read.");
     }

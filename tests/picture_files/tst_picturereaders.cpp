@@ -162,6 +162,10 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
     QByteArray jpegInside = floatRgb;
     jpegInside[54] = 7; // Compression, the fourth entry's value
     QTest::newRow("TIFF holding JPEG data") << jpegInside << storedOtherwise;
+    QByteArray oneBit = tiff(8, 1, 1, QByteArray(1, '\x55'), {0}, {1}, 1);
+    oneBit[90] = 1; // one sample
+    oneBit[66] = 1; // Photometric: black is zero
+    QTest::newRow("TIFF of 1-bit grey") << oneBit << storedOtherwise;
     // TGA: the footer is not pixels.
     QTest::newRow("TGA 2.0 whose pixels stop short of the footer")
         << tga(2, 2, 2, {}, QByteArray(9, '\x10'), true) << kDataMissing;
