@@ -3,8 +3,10 @@
 
 #include "picture_files/completeness.h"
 
+#include "picture_files/bytereader.h"
 #include "picture_files/picturemessages.h"
 #include "picture_files/tgareader.h"
+#include "picture_files/tiffcheck.h"
 
 #include <QList>
 
@@ -15,36 +17,7 @@
 
 namespace {
 
-// a * b for counts that are not negative, held at the largest count where it would overflow:
-// no file holds that many bytes.
-qint64 product(qint64 a, qint64 b)
-{
-    constexpr qint64 kMost = std::numeric_limits<qint64>::max();
-    return a != 0 && b > kMost / a ? kMost : a * b;
-}
-
 const QString kLeavesPixels = QStringLiteral("its pixel data leaves pixels undefined");
-const QString kNotCovered = QStringLiteral("its data does not cover the picture");
-
-// Reads numbers from the bytes, refusing to read past the end.
-class Bytes {
-public:
-    explicit Bytes(const QByteArray &bytes) : bytes_(bytes) {}
-
-    qint64 size() const { return bytes_.size(); }
-    bool has(qint64 at, qint64 count) const
-    {
-        return at >= 0 && count >= 0 && at <= size() && count <= size() - at;
-    }
-    quint32 byte(qint64 at) const { return has(at, 1) ? quint8(bytes_[at]) : 0; }
-    quint32 little16(qint64 at) const { return byte(at) | byte(at + 1) << 8; }
-    quint32 little32(qint64 at) const { return little16(at) | little16(at + 2) << 16; }
-    quint32 big16(qint64 at) const { return byte(at) << 8 | byte(at + 1); }
-    quint32 big32(qint64 at) const { return big16(at) << 16 | big16(at + 2); }
-
-private:
-    const QByteArray &bytes_;
-};
 
 // GIF's LZW codes, walked without decoding: how many pixels they define. Any code the table
 // does not hold yet makes the data damaged (-1).
@@ -306,93 +279,6 @@ QString iconFault(const QByteArray &bytes, qint64 mostPixels)
         }
     }
     return count == 0 ? kDamaged : QString();
-}
-
-// TIFF: the first directory's strips or tiles, as many as the picture's rows and columns need,
-// each within the file, and each uncompressed one as long as its rows; data compressed only in
-// a way whose decoder refuses data that stops short, in a layout Qt's reader fills whole.
-QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
-{
-    const Bytes at(bytes);
-    const bool little = bytes.startsWith("II");
-    auto u16 = [&](qint64 place) { return little ? at.little16(place) : at.big16(place); };
-    auto u32 = [&](qint64 place) { return little ? at.little32(place) : at.big32(place); };
-    const qint64 directory = u32(4);
-    const quint32 entries = u16(directory);
-    if (!at.has(directory + 2, 12 * qint64(entries))) {
-        return incompleteBecause(kDataMissing);
-    }
-    // The values of a tag: SHORT (3) or LONG (4), in the entry when they fit, else where it says.
-    auto values = [&](quint32 tag) {
-        QList<qint64> found;
-        for (quint32 i = 0; i < entries; ++i) {
-            const qint64 entry = directory + 2 + 12 * qint64(i);
-            if (u16(entry) != tag) {
-                continue;
-            }
-            const quint32 type = u16(entry + 2), count = std::min<quint32>(u32(entry + 4), 1 << 20);
-            const qint64 width = type == 3 ? 2 : 4;
-            const qint64 place = width * count <= 4 ? entry + 8 : u32(entry + 8);
-            // At most a million values in all, however many entries repeat the tag.
-            for (quint32 k = 0;
-                 k < count && found.size() < (1 << 20) && at.has(place + width * k, width); ++k) {
-                found.append(type == 3 ? u16(place + width * k) : u32(place + width * k));
-            }
-        }
-        return found;
-    };
-    auto value = [&](quint32 tag, qint64 otherwise) {
-        const QList<qint64> found = values(tag);
-        return found.isEmpty() ? otherwise : found.first();
-    };
-    const qint64 width = value(256, 0), height = value(257, 0);
-    const qint64 compression = value(259, 1), samples = value(277, 1), bits = value(258, 1);
-    if (width <= 0 || height <= 0 || samples <= 0 || bits <= 0) {
-        return kDamaged;
-    }
-    if (product(width, height) > mostPixels) {
-        return tooManyPixels(width, height, mostPixels);
-    }
-    // Only data compressed so that its decoder refuses data that stops short, and only the
-    // layouts Qt's reader fills row for row: grey, RGB with or without alpha, or a palette,
-    // their samples in one plane, each as many bits as the first says.
-    const bool compressed = compression == 1 || compression == 5 || compression == 8 ||
-                            compression == 32946 || compression == 32773;
-    const qint64 photometric = value(262, -1), format = value(339, 1);
-    const QList<qint64> sampleBits = values(258);
-    const bool sameBits = std::all_of(sampleBits.begin(), sampleBits.end(),
-                                      [&](qint64 each) { return each == bits; });
-    const bool integers = format == 1 && (bits == 8 || bits == 16);
-    const bool known = ((photometric == 0 || photometric == 1) && samples <= 2 && integers) ||
-                       (photometric == 2 && (samples == 3 || samples == 4) &&
-                        (integers || (format == 3 && (bits == 16 || bits == 32)))) ||
-                       (photometric == 3 && samples == 1 && format == 1 && bits == 8);
-    if (!compressed || !known || !sameBits || value(284, 1) != 1) {
-        return QStringLiteral("The picture's data is stored in a way this program does not read.");
-    }
-    const bool tiled = !values(322).isEmpty();
-    const qint64 across = tiled ? value(322, 0) : width;
-    const qint64 down = tiled ? value(323, 0) : std::min(value(278, height), height);
-    if (across <= 0 || down <= 0) {
-        return kDamaged;
-    }
-    const qint64 pieces = ((width + across - 1) / across) * ((height + down - 1) / down);
-    const QList<qint64> offsets = values(tiled ? 324 : 273), counts = values(tiled ? 325 : 279);
-    if (offsets.size() != pieces || counts.size() != offsets.size()) {
-        return incompleteBecause(kNotCovered);
-    }
-    const qint64 rowBits = product(product(across, samples), bits);
-    const qint64 rowBytes = rowBits / 8 + (rowBits % 8 != 0 ? 1 : 0);
-    for (qsizetype i = 0; i < offsets.size(); ++i) {
-        // The last strip holds only the rows that are left.
-        const qint64 first = tiled ? 0 : i * down;
-        const qint64 rows = tiled ? down : std::min(down, height - first);
-        if (!at.has(offsets[i], counts[i]) ||
-            (compression == 1 && counts[i] < product(rowBytes, rows))) {
-            return incompleteBecause(kDataMissing);
-        }
-    }
-    return {};
 }
 
 // PBM, PGM, PPM as bytes (P4, P5, P6): every row the header promises within the file.

@@ -166,6 +166,16 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
     oneBit[90] = 1; // one sample
     oneBit[66] = 1; // Photometric: black is zero
     QTest::newRow("TIFF of 1-bit grey") << oneBit << storedOtherwise;
+    // Found by fuzzing over differently filled memory: libtiff passed over a predictor of 220
+    // values, and three of its 24 pixels came out of memory.
+    QFile predictor(QFINDTESTDATA("fuzz/regressions/picture/tiff-predictor-of-220-values"));
+    QVERIFY(predictor.open(QIODevice::ReadOnly));
+    QTest::newRow("TIFF whose predictor has 220 values") << predictor.readAll() << kDamaged;
+    QTest::newRow("TIFF whose entries are out of order") << [&] {
+        QByteArray bytes = tiff(2, 12, 12, pixels, {0}, {72});
+        bytes[34] = char(0x10); // the third entry's tag, 258, made 272: past the next, 259
+        return bytes;
+    }() << kDamaged;
     // TGA: the footer is not pixels.
     QTest::newRow("TGA 2.0 whose pixels stop short of the footer")
         << tga(2, 2, 2, {}, QByteArray(9, '\x10'), true) << kDataMissing;
