@@ -8,6 +8,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -56,6 +57,7 @@ class TestCycle : public QObject {
 private slots:
     void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("sinepaint")); }
     void init();
+    void cycleSpeedOffersEightSecondsAtFirst();
     void theCycleTurnsEveryPhaseTogether_data();
     void theCycleTurnsEveryPhaseTogether();
     void offLeavesThePaletteWhereItStoppedAsOneStep();
@@ -269,6 +271,20 @@ void TestCycle::theCommandLineExportsWithoutAWindow()
     } else if (frames == 60) {
         QCOMPARE(end, 60 * 133); // 8 s a turn, 133 ms a frame
     }
+}
+
+void TestCycle::cycleSpeedOffersEightSecondsAtFirst()
+{
+    const auto fresh = makeForm(folder_->path()); // as the program starts
+    int offered = 0;
+    QTimer::singleShot(0, fresh.get(), [&] {
+        if (auto *dialog = fresh->findChild<QInputDialog *>()) {
+            offered = dialog->intValue();
+            dialog->reject();
+        }
+    });
+    fresh->commands().cycleSpeed->trigger();
+    QCOMPARE(offered, 8);
 }
 
 QTEST_MAIN(TestCycle)
