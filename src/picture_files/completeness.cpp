@@ -207,6 +207,15 @@ QString bmpFault(const QByteArray &bytes, qint64 mostPixels)
         height == 0) {
         return kDamaged;
     }
+    // The pixels start after the header, its masks and its colours, where Qt's reader looks.
+    const quint32 used = headerSize == 12 ? 0 : at.little32(46);
+    const qint64 colours = bits > 8 ? 0 : used > 0 && used < (1u << bits) ? used : 1 << bits;
+    const qint64 masks = headerSize == 40 && (compression == 3 || compression == 6)
+                             ? (compression == 3 ? 12 : 16)
+                             : 0;
+    if (offset < 14 + qint64(headerSize) + masks + colours * (headerSize == 12 ? 3 : 4)) {
+        return kDamaged;
+    }
     if (width * std::abs(height) > mostPixels) {
         return tooManyPixels(width, std::abs(height), mostPixels);
     }

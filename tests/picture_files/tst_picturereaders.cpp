@@ -91,6 +91,13 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
         forged[33] = char(0x80);
         return forged;
     }() << kDamaged;
+    // Found by fuzzing over differently filled memory: Qt's reader takes the pixels from after
+    // the header, where the file has fewer.
+    QTest::newRow("BMP whose pixels are said to start at its first byte") << [&] {
+        QByteArray bytes = bmp(16, 1, 24, 0, 0, QByteArray(48, '\xff'));
+        bytes.replace(10, 4, little32(0));
+        return bytes.left(72);
+    }() << kDamaged;
     // JPEGs cut and re-terminated: baseline, grey and progressive.
     const QByteArray baseline = encoded(noise(128, 128), "JPEG");
     const QByteArray grey = encoded(noise(128, 128, QImage::Format_Grayscale8), "JPEG");
