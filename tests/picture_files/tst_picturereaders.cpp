@@ -221,6 +221,7 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
     QByteArray longText = png;
     longText.insert(33, QByteArray::fromHex("30000000") + "tEXtx");
     QTest::newRow("PNG whose text chunk claims 800 MB") << longText << kEndMissing;
+    QTest::newRow("PGM whose largest value is 0") << QByteArray("P5\n2 1\n0\n\0\0", 11) << kDamaged;
     // Formats the program no longer reads.
     QTest::newRow("MNG whose PNG is 8,388,672 x 56")
         << QByteArray::fromHex("8a4d4e470d0a1a0a0000001c4d48445200000040000000300000000100000001"
@@ -283,6 +284,15 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
     QTest::newRow("run-length colour-mapped TGA")
         << mappedTga(9, map, QByteArray::fromHex("830200")) << QSize(2, 2) << QPoint(1, 1)
         << QRgb(0xff00ff00);
+    QTest::newRow("run-length TGA of one packet of four pixels as they are")
+        << tga(10, 2, 2, {},
+               QByteArray::fromHex("03"
+                                   "0000ff"
+                                   "00ff00"
+                                   "ff0000"
+                                   "ffffff"),
+               false)
+        << QSize(2, 2) << QPoint(0, 1) << QRgb(0xff0000ff);
     QTest::newRow("GIF of four colours") << gif(gifCodes() + QByteArray::fromHex("003b"))
                                          << QSize(4, 4) << QPoint(3, 1) << QRgb(0xffff0000);
     QTest::newRow("GIF whose picture leaves the screen's edge")
