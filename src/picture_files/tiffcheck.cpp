@@ -75,7 +75,8 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
     }
     // Only data compressed so that its decoder refuses data that stops short, and only the
     // layouts Qt's reader fills row for row: grey, RGB with or without alpha, or a palette,
-    // their samples in one plane, each as many bits as the first says.
+    // their samples in one plane, each as many bits as the first says. Grey and palette
+    // pictures only uncompressed: Qt's reader goes on past a decoding error in them.
     const bool compressed = compression == 1 || compression == 5 || compression == 8 ||
                             compression == 32946 || compression == 32773;
     const qint64 photometric = value(262, -1), format = value(339, 1);
@@ -83,10 +84,11 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
     const bool sameBits = std::all_of(sampleBits.begin(), sampleBits.end(),
                                       [&](qint64 each) { return each == bits; });
     const bool integers = format == 1 && (bits == 8 || bits == 16);
-    const bool known = ((photometric == 0 || photometric == 1) && samples <= 2 && integers) ||
-                       (photometric == 2 && (samples == 3 || samples == 4) &&
-                        (integers || (format == 3 && (bits == 16 || bits == 32)))) ||
-                       (photometric == 3 && samples == 1 && format == 1 && bits == 8);
+    const bool known =
+        ((photometric == 0 || photometric == 1) && samples <= 2 && integers && compression == 1) ||
+        (photometric == 2 && (samples == 3 || samples == 4) &&
+         (integers || (format == 3 && (bits == 16 || bits == 32)))) ||
+        (photometric == 3 && samples == 1 && format == 1 && bits == 8 && compression == 1);
     if (!compressed || !known || !sameBits || value(284, 1) != 1) {
         return QStringLiteral("The picture's data is stored in a way this program does not read.");
     }

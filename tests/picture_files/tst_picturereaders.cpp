@@ -178,6 +178,9 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
     QFile predictor(QFINDTESTDATA("fuzz/regressions/picture/tiff-predictor-of-220-values"));
     QVERIFY(predictor.open(QIODevice::ReadOnly));
     QTest::newRow("TIFF whose predictor has 220 values") << predictor.readAll() << kDamaged;
+    QFile corrupt(QFINDTESTDATA("fuzz/regressions/picture/tiff-grey-deflate-corrupt"));
+    QVERIFY(corrupt.open(QIODevice::ReadOnly));
+    QTest::newRow("grey TIFF of corrupt Deflate data") << corrupt.readAll() << storedOtherwise;
     QTest::newRow("TIFF whose entries are out of order") << [&] {
         QByteArray bytes = tiff(2, 12, 12, pixels, {0}, {72});
         bytes[34] = char(0x10); // the third entry's tag, 258, made 272: past the next, 259
