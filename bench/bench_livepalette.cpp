@@ -7,9 +7,9 @@
 #include "canvas_tools/livecolours.h"
 #include "canvas_tools/stroke.h"
 #include "main_window/form1.h"
-#include "main_window/paletteeditor.h"
 #include "palette/palettecycle.h"
 #include "palette/sinepalette.h"
+#include "palette_dialogs/paletteeditor.h"
 #include "picture_files/animationfile.h"
 #include "surface/picturebox.h"
 

@@ -5,11 +5,11 @@
 // palette browser.
 #include "benchcases.h"
 #include "main_window/form1.h"
-#include "main_window/palettebrowser.h"
-#include "main_window/paletteeditor.h"
 #include "palette/palettecatalogue.h"
+#include "palette_dialogs/palettebrowser.h"
+#include "palette_dialogs/paletteeditor.h"
 
-#include "main_window/palettestriplist.h"
+#include "palette_dialogs/palettestriplist.h"
 #include <QAction>
 #include <QSlider>
 #include <QTemporaryDir>

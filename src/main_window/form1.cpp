@@ -6,7 +6,6 @@
 #include "canvas_tools/brush.h"
 #include "canvas_tools/colourreplacement.h"
 #include "canvas_tools/helpoverlay.h"
-#include "main_window/appicon.h"
 #include "main_window/bannerfit.h"
 #include "main_window/clientarea.h"
 #include "main_window/form1layout.h"
@@ -41,7 +40,6 @@ Form1::Form1(Clock clock, QString saveFolder, PaletteNumber firstPalette)
       clientArea_(new ClientArea(windowSurface_, Form1Layout::kLayoutSize)), commands_()
 {
     setWindowTitle(QStringLiteral("form1"));
-    setWindowIcon(sinepaintIcon());
     setAcceptDrops(true);
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setFocusPolicy(Qt::NoFocus); // the focus goes round the controls only

@@ -5,12 +5,12 @@
 
 #include "main_window/form1.h"
 
-#include "main_window/palettebrowser.h"
-#include "main_window/paletteeditor.h"
 #include "main_window/statusline.h"
 #include "palette/paletteexport.h"
 #include "palette/paletteline.h"
 #include "palette/sinepalette.h"
+#include "palette_dialogs/palettebrowser.h"
+#include "palette_dialogs/paletteeditor.h"
 #include "surface/picturebox.h"
 
 #include <QClipboard>

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "main_window/form1.h"
-#include "main_window/paletteeditor.h"
 #include "main_window/statusline.h"
+#include "palette_dialogs/paletteeditor.h"
 #include "picture_files/pngchunk.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"

@@ -3,7 +3,7 @@
 
 // Writes the program's icon into a hicolor icon theme folder, each size drawn for that size:
 // make_icons FOLDER NAME writes FOLDER/NxN/apps/NAME.png for every size the theme lists.
-#include "main_window/appicon.h"
+#include "app/appicon.h"
 
 #include <QDir>
 #include <QGuiApplication>

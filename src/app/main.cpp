@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The sinepaint developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "main_window/commandline.h"
-#include "main_window/displaycheck.h"
+#include "app/appicon.h"
+#include "app/commandline.h"
+#include "app/displaycheck.h"
+#include "app/termination.h"
 #include "main_window/form1.h"
-#include "main_window/termination.h"
 
 #include <QApplication>
 
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     if (const auto outcome = unexpectedArguments(QApplication::arguments())) {
         return report(*outcome);
     }
+    QApplication::setWindowIcon(sinepaintIcon()); // the window's and every dialog's
     quitOnTerminationRequest();
     Form1 window(&localNow, Form1::defaultFolderForPictures(), startPalette(arguments));
     // A picture named on the command line comes in as File → Open… would bring it; one that

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The sinepaint developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "main_window/palettestriplist.h"
+#include "palette_dialogs/palettestriplist.h"
 
 #include "palette/palettecatalogue.h"
 #include "palette/sinepalette.h"

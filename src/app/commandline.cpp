@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The sinepaint developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "main_window/commandline.h"
+#include "app/commandline.h"
 
 #include "canvas_tools/livecolours.h"
 #include "palette/paletteexport.h"

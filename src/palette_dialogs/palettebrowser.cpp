@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The sinepaint developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "main_window/palettebrowser.h"
+#include "palette_dialogs/palettebrowser.h"
 
-#include "main_window/palettestriplist.h"
+#include "palette_dialogs/palettestriplist.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "main_window/form1.h"
-#include "main_window/palettebrowser.h"
-#include "main_window/paletteeditor.h"
-#include "main_window/palettestriplist.h"
 #include "palette/palettecatalogue.h"
+#include "palette_dialogs/palettebrowser.h"
+#include "palette_dialogs/paletteeditor.h"
+#include "palette_dialogs/palettestriplist.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The sinepaint developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "main_window/displaycheck.h"
+#include "app/displaycheck.h"
 
 #include <QString>
 #include <QtGlobal>
