@@ -4,10 +4,12 @@
 #include "testsupport.h"
 
 #include "main_window/form1.h"
+#include "palette_dialogs/numberfield.h"
 #include "surface/picturebox.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 
 std::unique_ptr<Form1> makeForm(const QString &saveFolder, const QDateTime &moment)
 {
@@ -68,4 +70,13 @@ int countPixels(const QImage &image, ColorValue colour)
 bool insideDisc(int x, int y, int cx, int cy, int radius)
 {
     return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= radius * radius;
+}
+
+void typeAndLeave(NumberField *field, const QString &text)
+{
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    // What Tab does to the field, whether or not its window has the focus here.
+    QFocusEvent leaving(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(field, &leaving);
 }

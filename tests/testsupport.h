@@ -15,6 +15,7 @@
 #include <memory>
 
 class Form1;
+class NumberField;
 class PictureBox;
 class QWidget;
 
@@ -48,3 +49,7 @@ int countPixels(const QImage &image, ColorValue colour);
 
 // Whether pixel (x, y) lies within `radius` of (cx, cy).
 bool insideDisc(int x, int y, int cx, int cy, int radius);
+
+// Types `text` into a number field as a user would, its old value selected first, and leaves
+// the field as Tab does.
+void typeAndLeave(NumberField *field, const QString &text);

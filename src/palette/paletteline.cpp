@@ -55,10 +55,18 @@ QString paletteLine(const ShownPalette &palette)
 {
     QStringList channels;
     for (std::size_t channel = 0; channel < palette.waves.size(); ++channel) {
-        channels.append(QStringLiteral("%1 phase %2 period %3")
-                            .arg(QLatin1String(kChannelNames[channel]),
-                                 shortest(palette.waves[channel].phase),
-                                 shortest(palette.waves[channel].period)));
+        const ChannelWave &wave = palette.waves[channel];
+        QString text = QStringLiteral("%1 phase %2 period %3")
+                           .arg(QLatin1String(kChannelNames[channel]), shortest(wave.phase),
+                                shortest(wave.period));
+        // The amplitude and offset are named only where they are not every numbered palette's.
+        if (wave.amplitude != kNumberedAmplitude) {
+            text += QStringLiteral(" amplitude ") + shortest(wave.amplitude);
+        }
+        if (wave.offset != kNumberedOffset) {
+            text += QStringLiteral(" offset ") + shortest(wave.offset);
+        }
+        channels.append(text);
     }
     return QStringLiteral("sinepaint palette %1: %2").arg(palette.number).arg(channels.join("; "));
 }
@@ -90,10 +98,15 @@ QString outOfRangeReason(const QString &channel, const QString &what, const QStr
 
 PaletteLineRead readPaletteLine(const QString &text)
 {
-    static const QRegularExpression line(QStringLiteral("^\\s*sinepaint palette (\\S+):\\s*"
-                                                        "red phase (\\S+) period (\\S+);\\s*"
-                                                        "green phase (\\S+) period (\\S+);\\s*"
-                                                        "blue phase (\\S+) period (\\S+?);?\\s*$"));
+    static const QRegularExpression line = [] {
+        // Each channel: its phase, its period, and where they are named, amplitude and offset.
+        const QString channel = QStringLiteral(
+            "%1 phase (\\S+) period (\\S+?)(?: amplitude (\\S+?))?(?: offset (\\S+?))?");
+        return QRegularExpression(
+            QStringLiteral("^\\s*sinepaint palette (\\S+):\\s*%1;\\s*%2;\\s*%3;?\\s*$")
+                .arg(channel.arg(QLatin1String("red")), channel.arg(QLatin1String("green")),
+                     channel.arg(QLatin1String("blue"))));
+    }();
     const QRegularExpressionMatch match = line.match(text);
     if (!match.hasMatch()) {
         return {{},
@@ -111,8 +124,8 @@ PaletteLineRead readPaletteLine(const QString &text)
     }
     ShownPalette palette{*number, {}};
     for (int channel = 0; channel < 3; ++channel) {
-        const QString phaseText = match.captured(2 + 2 * channel);
-        const QString periodText = match.captured(3 + 2 * channel);
+        const QString phaseText = match.captured(2 + 4 * channel);
+        const QString periodText = match.captured(3 + 4 * channel);
         const auto phase = parsed<double>(phaseText);
         const auto period = parsed<float>(periodText);
         const QString name = QLatin1String(kChannelNames[channel]);
@@ -145,7 +158,23 @@ PaletteLineRead readPaletteLine(const QString &text)
                                    "no colours.")
                         .arg(name, quoted(periodText))};
         }
-        palette.waves[std::size_t(channel)] = ChannelWave{0.0f, *phase, *period};
+        ChannelWave wave{0.0f, *phase, *period};
+        for (const auto &[term, value] : {std::pair{QStringLiteral("amplitude"), &wave.amplitude},
+                                          std::pair{QStringLiteral("offset"), &wave.offset}}) {
+            const QString text =
+                match.captured(term == QLatin1String("offset") ? 5 + 4 * channel : 4 + 4 * channel);
+            if (text.isEmpty()) {
+                continue; // not named: every numbered palette's
+            }
+            const auto read = parsed<double>(text);
+            if (!read || !(*read >= 0.0 && *read <= kMostAmplitude)) {
+                return {{},
+                        QStringLiteral("The %1 %2 %3 is not a number from 0 to 255.")
+                            .arg(name, term, quoted(text))};
+            }
+            *value = *read;
+        }
+        palette.waves[std::size_t(channel)] = wave;
     }
     return {palette, {}};
 }

@@ -26,14 +26,15 @@ PaletteWaves numberedPaletteWaves(PaletteNumber number, PaletteRandom &random)
     return nextPaletteWaves(random);
 }
 
+bool sameWave(const ChannelWave &a, const ChannelWave &b)
+{
+    return a.phase == b.phase && a.period == b.period && a.amplitude == b.amplitude &&
+           a.offset == b.offset;
+}
+
 bool sameStrip(const PaletteWaves &a, const PaletteWaves &b)
 {
-    for (std::size_t channel = 0; channel < a.size(); ++channel) {
-        if (a[channel].phase != b[channel].phase || a[channel].period != b[channel].period) {
-            return false;
-        }
-    }
-    return true;
+    return sameWave(a[0], b[0]) && sameWave(a[1], b[1]) && sameWave(a[2], b[2]);
 }
 
 QString paletteTitle(const ShownPalette &palette)

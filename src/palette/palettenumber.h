@@ -33,8 +33,11 @@ PaletteWaves nextPaletteWaves(PaletteRandom &random);
 // Palette `number`, exactly as the number-th of a run: the generator goes to its draws.
 PaletteWaves numberedPaletteWaves(PaletteNumber number, PaletteRandom &random);
 
-// Whether two palettes paint the same strip: the same phase and period in every channel.
+// Whether two palettes paint the same strip: the same phase, period, amplitude and offset in
+// every channel.
 bool sameStrip(const PaletteWaves &a, const PaletteWaves &b);
+// Whether two channels follow the same wave.
+bool sameWave(const ChannelWave &a, const ChannelWave &b);
 
 // "Palette 17", or "Palette 17 (changed)" when it is not palette 17's own strip.
 QString paletteTitle(const ShownPalette &palette);

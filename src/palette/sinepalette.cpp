@@ -16,8 +16,6 @@ namespace {
 
 // The multiplier of the phases: the double nearest to 6.28, deliberately not 2 pi.
 constexpr double kPhaseScale = 6.28;
-// The channel amplitude: (sin + 1) * 126 spans 0..252.
-constexpr double kChannelScale = 126.0;
 
 ChannelWave channelWave(float baseDraw, float phaseDraw, float periodDraw)
 {
@@ -55,7 +53,10 @@ int channelValue(const ChannelWave &wave, int x)
 {
     const float q = static_cast<float>(x) / wave.period;
     const double angle = wave.phase + double(q);
-    return static_cast<int>(roundHalfToEven((std::sin(angle) + 1.0) * kChannelScale));
+    const double sine = std::sin(angle);
+    const double value = wave.amplitude == wave.offset ? (sine + 1.0) * wave.amplitude
+                                                       : wave.offset + wave.amplitude * sine;
+    return std::clamp(static_cast<int>(roundHalfToEven(value)), 0, 255);
 }
 
 ColorValue paletteColumnColor(const PaletteWaves &waves, int x)

@@ -9,11 +9,19 @@
 
 class PictureSurface;
 
+// The amplitude and offset every numbered palette has: its channels span 0..252.
+inline constexpr double kNumberedAmplitude = 126.0;
+inline constexpr double kNumberedOffset = 126.0;
+// The largest amplitude or offset a palette may have; the least is 0.
+inline constexpr double kMostAmplitude = 255.0;
+
 // The sine wave one colour channel follows along the strip.
 struct ChannelWave {
-    float base;   // scale of the period, a whole number 20..39
-    double phase; // argument of the sine at column 0, in radians
-    float period; // columns per radian, base..2*base
+    float base;                            // scale of the period, a whole number 20..39
+    double phase;                          // argument of the sine at column 0, in radians
+    float period;                          // columns per radian, base..2*base
+    double amplitude = kNumberedAmplitude; // how far the wave swings from its offset, 0..255
+    double offset = kNumberedOffset;       // the value the wave swings about, 0..255
 };
 
 // The red, green and blue waves of one palette.
@@ -34,7 +42,10 @@ using StripColours = std::array<QRgb, kPaletteColumns>;
 // The waves that nine draws give.
 PaletteWaves paletteWaves(const PaletteDraws &draws);
 
-// A channel's value at column x: (sin(phase + x / period) + 1) * 126, rounded, 0..252.
+// A channel's value at column x: offset + amplitude * sin(phase + x / period), rounded (a
+// half to the even neighbour), clamped to 0..255. Where the amplitude equals the offset, as in
+// every numbered palette, it is worked out as amplitude * (sin(...) + 1), exactly as the
+// program always has, so numbered strips stay the same to the bit.
 int channelValue(const ChannelWave &wave, int x);
 
 // The colour of column x of the palette.

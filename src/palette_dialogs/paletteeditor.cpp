@@ -3,10 +3,14 @@
 
 #include "palette_dialogs/paletteeditor.h"
 
+#include "palette/palettenumber.h"
+#include "palette_dialogs/numberfield.h"
+#include "palette_dialogs/waveplot.h"
+
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 
@@ -15,23 +19,55 @@
 
 namespace {
 
-// The sliders' steps: a phase in thousandths of a radian over a full turn, a period in
-// hundredths of a column over the periods the generator gives.
-constexpr double kPhaseStep = 0.001;
-constexpr int kPhaseSteps = 6283; // 2 pi
-constexpr double kPeriodStep = 0.01;
-constexpr int kLeastPeriodStep = 2000; // 20 columns a radian
-constexpr int kMostPeriodStep = 7800;  // 78
-// What may be typed: any value that far either side of zero.
-constexpr double kTypedLimit = 1e9;
+// What each term's slider covers, in its own steps (so many to one unit of the term), and how
+// far a typed value may go.
+struct TermScale {
+    const char *name;
+    const char *label;
+    double stepsPerUnit;
+    int leastStep, mostStep;
+    double leastTyped, mostTyped;
+};
+constexpr double kTypedLimit = 1e9; // a phase or period typed: that far either side of zero
+constexpr TermScale kTerms[kWaveTerms] = {
+    {"phase", "Phase (radians)", 1000, 0, 6283, -kTypedLimit, kTypedLimit}, // a turn, 2 pi
+    {"period", "Period (columns a radian)", 100, 2000, 7800, -kTypedLimit, kTypedLimit},
+    {"amplitude", "Amplitude", 1, 0, 255, 0, kMostAmplitude},
+    {"offset", "Offset", 1, 0, 255, 0, kMostAmplitude},
+};
 
 const char *const kChannelNames[] = {"&Red", "&Green", "&Blue"};
+
+double &termOf(ChannelWave &wave, WaveTerm term, double &period)
+{
+    switch (term) {
+    case WaveTerm::Phase:
+        return wave.phase;
+    case WaveTerm::Period:
+        return period;
+    case WaveTerm::Amplitude:
+        return wave.amplitude;
+    case WaveTerm::Offset:
+        break;
+    }
+    return wave.offset;
+}
+
+// The slider's step for a value: a phase within its turn, the others as they are.
+int sliderStep(WaveTerm term, double value)
+{
+    if (term == WaveTerm::Phase) {
+        const double turn = 2 * std::numbers::pi;
+        value = std::fmod(std::fmod(value, turn) + turn, turn);
+    }
+    return int(std::lround(value * kTerms[int(term)].stepsPerUnit));
+}
 
 } // namespace
 
 PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
                              const QString &title, QWidget *parent)
-    : QDialog(parent), waves_(shown), own_(own)
+    : QDialog(parent), waves_(shown), own_(own), plot_(new WavePlot), refusal_(new QLabel)
 {
     setWindowTitle(QStringLiteral("Edit palette"));
     QFont sharp = font(); // text without smoothing, as everything the program paints
@@ -40,97 +76,153 @@ PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
     auto *grid = new QGridLayout(this);
     auto *about = new QLabel(
         QStringLiteral("%1. Each channel is a sine wave along the strip: its phase is where the "
-                       "wave starts, its period how many columns make one radian. The strip "
-                       "follows every change.")
+                       "wave starts, its period how many columns make one radian, its amplitude "
+                       "how far it swings about its offset. Type a number, then Tab or a pause; "
+                       "the strip follows every change.")
             .arg(title));
     about->setWordWrap(true);
-    grid->addWidget(about, 0, 0, 1, 5);
-    grid->addWidget(new QLabel(QStringLiteral("Phase (radians)")), 1, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Period (columns a radian)")), 1, 3, 1, 2);
+    grid->addWidget(about, 0, 0, 1, 4);
+    plot_->setFixedSize(plot_->sizeHint());
+    grid->addWidget(plot_, 1, 0, 1, 4, Qt::AlignHCenter);
+    QWidget *previous = nullptr;
     for (int channel = 0; channel < 3; ++channel) {
-        Row &row = rows_[std::size_t(channel)];
-        row.phaseSlider = new QSlider(Qt::Horizontal);
-        row.phaseSlider->setRange(0, kPhaseSteps);
-        row.phaseBox = new QDoubleSpinBox;
-        row.phaseBox->setRange(-kTypedLimit, kTypedLimit);
-        row.phaseBox->setDecimals(6);
-        row.phaseBox->setSingleStep(0.01);
-        row.periodSlider = new QSlider(Qt::Horizontal);
-        row.periodSlider->setRange(kLeastPeriodStep, kMostPeriodStep);
-        row.periodBox = new QDoubleSpinBox;
-        row.periodBox->setRange(-kTypedLimit, kTypedLimit);
-        row.periodBox->setDecimals(4);
-        row.periodBox->setSingleStep(0.1);
         auto *name = new QLabel(QString::fromLatin1(kChannelNames[channel]));
-        name->setBuddy(row.phaseSlider);
         const QString channelName = name->text().remove(u'&');
-        row.phaseSlider->setAccessibleName(channelName + QStringLiteral(" phase"));
-        row.phaseBox->setAccessibleName(channelName + QStringLiteral(" phase"));
-        row.periodSlider->setAccessibleName(channelName + QStringLiteral(" period"));
-        row.periodBox->setAccessibleName(channelName + QStringLiteral(" period"));
-        grid->addWidget(name, channel + 2, 0);
-        grid->addWidget(row.phaseSlider, channel + 2, 1);
-        grid->addWidget(row.phaseBox, channel + 2, 2);
-        grid->addWidget(row.periodSlider, channel + 2, 3);
-        grid->addWidget(row.periodBox, channel + 2, 4);
-        connect(row.phaseSlider, &QSlider::valueChanged, this,
-                [this, channel](int step) { setPhase(channel, step * kPhaseStep); });
-        connect(row.phaseBox, &QDoubleSpinBox::valueChanged, this,
-                [this, channel](double phase) { setPhase(channel, phase); });
-        connect(row.periodSlider, &QSlider::valueChanged, this,
-                [this, channel](int step) { setPeriod(channel, step * kPeriodStep); });
-        connect(row.periodBox, &QDoubleSpinBox::valueChanged, this,
-                [this, channel](double period) { setPeriod(channel, period); });
+        grid->addWidget(name, 2 + channel * kWaveTerms, 0);
+        for (int t = 0; t < kWaveTerms; ++t) {
+            const TermScale &scale = kTerms[t];
+            const auto term = WaveTerm(t);
+            Control &made = control(channel, term);
+            made.field = new NumberField;
+            made.field->setSinglePrecision(term == WaveTerm::Period);
+            made.field->setMinimumWidth(made.field->fontMetrics().horizontalAdvance(
+                QStringLiteral("-0.00000000000000000")));
+            made.slider = new QSlider(Qt::Horizontal);
+            made.slider->setRange(scale.leastStep, scale.mostStep);
+            // An arrow key moves a hundredth of the range, a Page key a tenth.
+            const int range = scale.mostStep - scale.leastStep;
+            made.slider->setSingleStep(int(std::lround(range / 100.0)));
+            made.slider->setPageStep(int(std::lround(range / 10.0)));
+            made.slider->setMinimumWidth(300);
+            const QString accessible =
+                QStringLiteral("%1 %2").arg(channelName, QLatin1String(scale.name));
+            made.field->setAccessibleName(accessible);
+            made.slider->setAccessibleName(accessible);
+            const int row = 2 + channel * kWaveTerms + t;
+            grid->addWidget(new QLabel(QString::fromLatin1(scale.label)), row, 1);
+            grid->addWidget(made.field, row, 2);
+            grid->addWidget(made.slider, row, 3);
+            if (term == WaveTerm::Phase) {
+                name->setBuddy(made.field);
+            }
+            connect(made.field, &NumberField::numberTyped, this,
+                    [this, channel, term](double value) { setTerm(channel, term, value, true); });
+            connect(made.slider, &QSlider::valueChanged, this, [this, channel, term](int step) {
+                setTerm(channel, term, step / kTerms[int(term)].stepsPerUnit, false);
+            });
+            for (QWidget *next :
+                 {static_cast<QWidget *>(made.field), static_cast<QWidget *>(made.slider)}) {
+                if (previous) {
+                    setTabOrder(previous, next);
+                }
+                previous = next;
+            }
+        }
     }
+    refusal_->setWordWrap(true);
+    grid->addWidget(refusal_, 2 + 3 * kWaveTerms, 0, 1, 4);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                                          QDialogButtonBox::Reset);
-    buttons->button(QDialogButtonBox::Reset)
-        ->setToolTip(QStringLiteral("Back to the numbered palette's own waves"));
+    QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton *reset = buttons->button(QDialogButtonBox::Reset);
+    ok->setDefault(true);
+    reset->setAutoDefault(false); // Return on it is still OK; Space resets
+    reset->setToolTip(QStringLiteral("Back to the numbered palette's own waves"));
+    grid->addWidget(buttons, 3 + 3 * kWaveTerms, 0, 1, 4);
+    setTabOrder(previous, ok);
+    setTabOrder(ok, buttons->button(QDialogButtonBox::Cancel));
+    setTabOrder(buttons->button(QDialogButtonBox::Cancel), reset);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(buttons->button(QDialogButtonBox::Reset), &QPushButton::clicked, this, [this] {
+    connect(reset, &QPushButton::clicked, this, [this] {
         waves_ = own_;
+        refusal_->clear();
         showWaves();
         emit wavesChanged(waves_);
     });
-    grid->addWidget(buttons, 5, 0, 1, 5);
     showWaves();
+    NumberField *first = field(0, WaveTerm::Phase);
+    first->setFocus();
+    first->selectAll();
 }
 
-// Sets every control to the waves without taking their rounded values back.
+PaletteEditor::Control &PaletteEditor::control(int channel, WaveTerm term)
+{
+    return controls_[std::size_t(channel)][std::size_t(term)];
+}
+
+NumberField *PaletteEditor::field(int channel, WaveTerm term) const
+{
+    return controls_[std::size_t(channel)][std::size_t(term)].field;
+}
+
+QSlider *PaletteEditor::slider(int channel, WaveTerm term) const
+{
+    return controls_[std::size_t(channel)][std::size_t(term)].slider;
+}
+
+QString PaletteEditor::refusal() const
+{
+    return refusal_->text();
+}
+
+// Sets every control to the waves; a field keeps what was typed where it reads as the value.
 void PaletteEditor::showWaves()
 {
-    showing_ = true;
-    for (std::size_t channel = 0; channel < 3; ++channel) {
-        const ChannelWave &wave = waves_[channel];
-        const Row &row = rows_[channel];
-        const double turn = 2 * std::numbers::pi;
-        const double phaseInTurn = std::fmod(std::fmod(wave.phase, turn) + turn, turn);
-        row.phaseSlider->setValue(int(std::lround(phaseInTurn / kPhaseStep)));
-        row.phaseBox->setValue(wave.phase);
-        row.periodSlider->setValue(int(std::lround(wave.period / kPeriodStep)));
-        row.periodBox->setValue(double(wave.period));
+    for (int channel = 0; channel < 3; ++channel) {
+        ChannelWave wave = waves_[std::size_t(channel)];
+        double period = double(wave.period);
+        for (int t = 0; t < kWaveTerms; ++t) {
+            const auto term = WaveTerm(t);
+            const double value = termOf(wave, term, period);
+            const Control &shown = control(channel, term);
+            const QSignalBlocker quiet(shown.slider); // showing the value changes nothing
+            shown.slider->setValue(sliderStep(term, value));
+            shown.field->showNumber(value);
+        }
     }
-    showing_ = false;
+    plot_->setWaves(waves_);
 }
 
-void PaletteEditor::setPhase(int channel, double phase)
+void PaletteEditor::setTerm(int channel, WaveTerm term, double value, bool typed)
 {
-    if (showing_) {
-        return;
-    }
-    waves_[std::size_t(channel)].phase = phase;
-    showWaves();
-    emit wavesChanged(waves_);
-}
-
-void PaletteEditor::setPeriod(int channel, double period)
-{
+    const TermScale &scale = kTerms[int(term)];
+    ChannelWave wave = waves_[std::size_t(channel)];
     // A period of 0, or so near it that the last column over it is no number, is no palette.
-    if (showing_ || !std::isfinite(529.0f / float(period))) {
+    const bool noPalette =
+        term == WaveTerm::Period && !std::isfinite(float(kPaletteColumns - 1) / float(value));
+    if (typed && (!(value >= scale.leastTyped && value <= scale.mostTyped) || noPalette)) {
+        const QString channelName = QString::fromLatin1(kChannelNames[channel]).remove(u'&');
+        refusal_->setText(
+            QStringLiteral("%1 is not taken: the %2 %3 is a number from %4 to %5%6.")
+                .arg(field(channel, term)->text().trimmed(), channelName.toLower(),
+                     QLatin1String(scale.name),
+                     QLocale(QLocale::English).toString(scale.leastTyped, 'f', 0),
+                     QLocale(QLocale::English).toString(scale.mostTyped, 'f', 0),
+                     term == WaveTerm::Period ? QStringLiteral(", not 0") : QString()));
         return;
     }
-    waves_[std::size_t(channel)].period = float(period);
+    if (noPalette) {
+        return;
+    }
+    double period = double(wave.period);
+    termOf(wave, term, period) = value;
+    wave.period = float(period);
+    refusal_->clear();
+    if (sameWave(wave, waves_[std::size_t(channel)])) {
+        return;
+    }
+    waves_[std::size_t(channel)] = wave;
     showWaves();
     emit wavesChanged(waves_);
 }

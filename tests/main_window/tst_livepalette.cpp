@@ -3,6 +3,7 @@
 
 #include "main_window/form1.h"
 #include "main_window/statusline.h"
+#include "palette_dialogs/numberfield.h"
 #include "palette_dialogs/paletteeditor.h"
 #include "picture_files/pngchunk.h"
 #include "surface/picturebox.h"
@@ -300,7 +301,7 @@ void TestLivePalette::editPaletteRecoloursLiveAndCancelPutsTheCanvasBack()
     editor->phaseSlider(0)->setValue(1000);
     QCOMPARE(canvasAt(*form_, {50, 60}), RGB(232, 216, 101));
     // Red phase 0 at column 0: (sin 0 + 1) * 126 = 126.
-    editor->phaseBox(0)->setValue(0);
+    typeAndLeave(editor->field(0, WaveTerm::Phase), QStringLiteral("0"));
     QCOMPARE(canvasAt(*form_, {50, 60}), RGB(126, 216, 101));
     editor->reject();
     QCOMPARE(form_->Picture1->surface().Image(), canvas);
@@ -313,7 +314,7 @@ void TestLivePalette::editPaletteRecoloursLiveAndCancelPutsTheCanvasBack()
         editor = shown->isVisible() ? shown : editor;
     }
     QVERIFY(editor);
-    editor->phaseBox(0)->setValue(0);
+    typeAndLeave(editor->field(0, WaveTerm::Phase), QStringLiteral("0"));
     editor->accept();
     QCOMPARE(canvasAt(*form_, {50, 60}), RGB(126, 216, 101));
     QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Edit palette"));

@@ -3,6 +3,7 @@
 
 #include "main_window/form1.h"
 #include "palette/palettecatalogue.h"
+#include "palette_dialogs/numberfield.h"
 #include "palette_dialogs/palettebrowser.h"
 #include "palette_dialogs/paletteeditor.h"
 #include "palette_dialogs/palettestriplist.h"
@@ -92,13 +93,13 @@ void TestPaletteDialogs::anEditShowsOnTheStripAtOnce()
         editor->phaseSlider(0)->setValue(int(phase * 1000));
         editor->periodSlider(0)->setValue(int(period * 100));
     } else {
-        editor->phaseBox(0)->setValue(phase);
-        editor->periodBox(0)->setValue(period);
+        typeAndLeave(editor->field(0, WaveTerm::Phase), QString::number(phase));
+        typeAndLeave(editor->field(0, WaveTerm::Period), QString::number(period));
     }
     QCOMPARE(column(x), colour); // before OK
     QCOMPARE(stripTitle(), QStringLiteral("Palette 1"));
     // A period of 0 is no palette: the strip keeps the last one.
-    editor->periodBox(0)->setValue(0);
+    typeAndLeave(editor->field(0, WaveTerm::Period), QStringLiteral("0"));
     QCOMPARE(column(x), colour);
 }
 
@@ -106,15 +107,15 @@ void TestPaletteDialogs::okKeepsTheEditAsOneStepAndCancelPutsTheStripBack()
 {
     const QImage before = form_->Picture2->surface().Image().copy();
     PaletteEditor *editor = openEditor();
-    editor->phaseBox(2)->setValue(1.5);
+    typeAndLeave(editor->field(2, WaveTerm::Phase), QStringLiteral("1.5"));
     QVERIFY(form_->Picture2->surface().Image() != before);
     editor->reject();
     QCOMPARE(form_->Picture2->surface().Image(), before);
     QVERIFY(!form_->history().canUndo());
 
     editor = openEditor();
-    editor->phaseBox(0)->setValue(0);
-    editor->periodBox(0)->setValue(20);
+    typeAndLeave(editor->field(0, WaveTerm::Phase), QStringLiteral("0"));
+    typeAndLeave(editor->field(0, WaveTerm::Period), QStringLiteral("20"));
     editor->accept();
     const QImage edited = form_->Picture2->surface().Image().copy();
     QCOMPARE(column(5), RGB(157, 231, 111));
