@@ -44,7 +44,8 @@ struct Parser : QCommandLineParser {
                    QStringLiteral("Write the palette (the first, or that of --palette) to FILE "
                                   "and end, without opening a window. The ending of FILE picks "
                                   "the format: .gpl (GIMP palette), .png (a picture one pixel "
-                                  "high) or .txt (the palette's line)."),
+                                  "high), .txt (the palette's line), .json, .glsl (a function) "
+                                  "or .css (a gradient)."),
                    QStringLiteral("FILE")});
         addOption({kExportAnimation,
                    QStringLiteral("Write one full cycle of the picture's live colours (a PNG "

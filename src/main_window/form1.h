@@ -95,7 +95,7 @@ public:
     bool savePictureAs(const QString &typedPath, PictureFormat chosen);
     bool goToPalette(PaletteNumber number);
     bool pastePalette();
-    bool exportPaletteTo(const QString &path);
+    bool exportPaletteTo(const QString &path, int swatches = 525);
     // One full cycle of the picture's live colours in `frames` frames, to a .webp file or a
     // folder of PNG frames; `goOn(k)` may stop it before frame k (a progress dialog's Cancel).
     bool exportAnimationTo(const QString &path, int frames,

@@ -65,10 +65,10 @@ bool Form1::pastePalette()
     return true;
 }
 
-bool Form1::exportPaletteTo(const QString &path)
+bool Form1::exportPaletteTo(const QString &path, int swatches)
 {
     stopCycle();
-    if (const auto failure = exportPalette(palette_, path)) {
+    if (const auto failure = exportPalette(palette_, path, swatches)) {
         reportFailure(QStringLiteral("Palette not exported"),
                       QStringLiteral("The palette could not be written to\n%1\n\nReason: %2")
                           .arg(QDir::toNativeSeparators(path), *failure));
@@ -136,9 +136,23 @@ void Form1::askToExportPalette()
                           .arg(palette_.number)
                           .arg(palette_.changed ? QStringLiteral("-changed") : QString())),
         paletteExportFilters().join(QStringLiteral(";;")));
-    if (!path.isEmpty()) {
-        exportPaletteTo(path);
+    if (path.isEmpty()) {
+        return;
     }
+    int swatches = kShownPaletteColumns;
+    if (QFileInfo(path).suffix().toLower() == QLatin1String("gpl")) {
+        bool ok = false;
+        swatches = QInputDialog::getInt(
+            this, QStringLiteral("GIMP palette swatches"),
+            QStringLiteral("Swatches, taken at evenly spaced columns (%1 to %2):")
+                .arg(kFewestSwatches)
+                .arg(kShownPaletteColumns),
+            kShownPaletteColumns, kFewestSwatches, kShownPaletteColumns, 1, &ok);
+        if (!ok) {
+            return;
+        }
+    }
+    exportPaletteTo(path, swatches);
 }
 
 void Form1::copyPalette()

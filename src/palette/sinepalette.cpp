@@ -53,9 +53,7 @@ int channelValue(const ChannelWave &wave, int x)
 {
     const float q = static_cast<float>(x) / wave.period;
     const double angle = wave.phase + double(q);
-    const double sine = std::sin(angle);
-    const double value = wave.amplitude == wave.offset ? (sine + 1.0) * wave.amplitude
-                                                       : wave.offset + wave.amplitude * sine;
+    const double value = wave.offset + wave.amplitude * std::sin(angle);
     return std::clamp(static_cast<int>(roundHalfToEven(value)), 0, 255);
 }
 

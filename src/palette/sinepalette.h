@@ -43,9 +43,8 @@ using StripColours = std::array<QRgb, kPaletteColumns>;
 PaletteWaves paletteWaves(const PaletteDraws &draws);
 
 // A channel's value at column x: offset + amplitude * sin(phase + x / period), rounded (a
-// half to the even neighbour), clamped to 0..255. Where the amplitude equals the offset, as in
-// every numbered palette, it is worked out as amplitude * (sin(...) + 1), exactly as the
-// program always has, so numbered strips stay the same to the bit.
+// half to the even neighbour), clamped to 0..255. For every numbered palette (amplitude and
+// offset 126) this gives, in every column, exactly the value (sin(...) + 1) * 126 always gave.
 int channelValue(const ChannelWave &wave, int x);
 
 // The colour of column x of the palette.

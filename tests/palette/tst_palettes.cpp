@@ -38,6 +38,8 @@ private slots:
     void aPeriodWhoseLastColumnStaysFiniteIsTaken();
     void malformedLinesChangeNothing();
     void theGimpPaletteAndTheTextureHoldTheShownColumns();
+    void aLineReadsBackToTheSameLineAndStrip_data();
+    void aLineReadsBackToTheSameLineAndStrip();
 
 private:
     // The strip tooltip's first line, which names the palette.
@@ -199,6 +201,20 @@ void TestPalettes::malformedLinesChangeNothing_data()
         << "The red period 7777777777777777777777777777777777777777… is not a finite number.";
     QTest::newRow("palette 0") << edited("palette 1:", "palette 0:") << "number 0";
     QTest::newRow("letters for a number") << edited("68.88153", "68.8x") << "red period 68.8x";
+    QTest::newRow("an amplitude past 255")
+        << edited("period 68.88153", "period 68.88153 amplitude 300")
+        << "The red amplitude 300 is not a number from 0 to 255.";
+    QTest::newRow("an offset below 0") << edited("period 62.029648", "period 62.029648 offset -1")
+                                       << "The blue offset -1 is not a number from 0 to 255.";
+    QTest::newRow("an amplitude of letters")
+        << edited("period 26.862747", "period 26.862747 amplitude tall")
+        << "The green amplitude tall is not a number";
+    QTest::newRow("an offset that is no number")
+        << edited("period 26.862747", "period 26.862747 offset nan")
+        << "The green offset nan is not a number";
+    QTest::newRow("offset before amplitude")
+        << edited("period 68.88153", "period 68.88153 offset 10 amplitude 20")
+        << "not a palette line";
 }
 
 void TestPalettes::malformedLinesChangeNothing()
@@ -226,13 +242,14 @@ void TestPalettes::theGimpPaletteAndTheTextureHoldTheShownColumns()
     QFile file(gpl);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    QCOMPARE(lines.size(), 2 + 525 + 1); // the last line ends with a line break
+    QCOMPARE(lines.size(), 3 + 525 + 1); // the last line ends with a line break
     QCOMPARE(lines[0], "GIMP Palette");
     QCOMPARE(lines[1], "Name: sinepaint palette 1");
-    QCOMPARE(lines[2], " 17 216 101");
-    QCOMPARE(lines[7], " 22 231 111");
-    QCOMPARE(lines[526], "161 251 242");
-    QCOMPARE(lines[527], "");
+    QCOMPARE(lines[2], "Columns: 64");
+    QCOMPARE(lines[3], " 17 216 101");
+    QCOMPARE(lines[8], " 22 231 111");
+    QCOMPARE(lines[527], "161 251 242");
+    QCOMPARE(lines[528], "");
 
     const QString png = folder_->filePath("first.png");
     QVERIFY(form_->exportPaletteTo(png));
@@ -259,6 +276,49 @@ void TestPalettes::theGimpPaletteAndTheTextureHoldTheShownColumns()
         QVERIFY(written.open(QIODevice::ReadOnly) && lower.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), lower.readAll());
     }
+}
+
+void TestPalettes::aLineReadsBackToTheSameLineAndStrip_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("written"); // as the program writes it back
+    QTest::addColumn<ColorValue>("column31");
+    QTest::newRow("amplitude and offset in two channels")
+        << "sinepaint palette 1: red phase 0.5 period 30 amplitude 60 offset 100; green phase 1 "
+           "period 40; blue phase 2 period 50 amplitude 20 offset 230"
+        << "sinepaint palette 1: red phase 0.5 period 30 amplitude 60 offset 100; green phase 1 "
+           "period 40; blue phase 2 period 50 amplitude 20 offset 230"
+        << RGB(160, 249, 240);
+    QTest::newRow("an offset alone, a fraction")
+        << "sinepaint palette 2: red phase 0 period 20; green phase 0 period 20 offset 0.5; "
+           "blue phase 0 period 20"
+        << "sinepaint palette 2: red phase 0 period 20; green phase 0 period 20 offset 0.5; "
+           "blue phase 0 period 20"
+        << RGB(252, 126, 252);
+    QTest::newRow("126 named is not written")
+        << "sinepaint palette 3: red phase 0 period 20 amplitude 126 offset 126; green phase 0 "
+           "period 20; blue phase 0 period 20 amplitude 0"
+        << "sinepaint palette 3: red phase 0 period 20; green phase 0 period 20; blue phase 0 "
+           "period 20 amplitude 0"
+        << RGB(252, 252, 126);
+    QTest::newRow("a line of the last release, without them")
+        << QString(kFirstLine) << QString(kFirstLine) << RGB(56, 243, 163);
+}
+
+void TestPalettes::aLineReadsBackToTheSameLineAndStrip()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, written);
+    QFETCH(ColorValue, column31);
+    QGuiApplication::clipboard()->setText(line);
+    QVERIFY(form_->pastePalette());
+    QCOMPARE(column(31), column31);
+    const QImage strip = form_->Picture2->surface().Image().copy();
+    form_->commands().copyPalette->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), written);
+    QVERIFY(form_->goToPalette(9));
+    QVERIFY(form_->pastePalette());
+    QCOMPARE(form_->Picture2->surface().Image(), strip);
 }
 
 QTEST_MAIN(TestPalettes)

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The sinepaint developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "palette/palettenumber.h"
 #include "palette/paletterandom.h"
 #include "palette/sinepalette.h"
 #include "surface/picturesurface.h"
@@ -59,6 +60,9 @@ private slots:
     void palettesStayBelow253AndChangeByAtMost7PerColumn();
     void drawsAreWholeMultiplesOf2ToTheMinus24InZeroToOne();
     void theStripShowsEachColumnTopToBottomAndCoversTheOldPalette();
+    void amplitudeAndOffsetGiveTheseValues_data();
+    void amplitudeAndOffsetGiveTheseValues();
+    void numberedStripsAreThoseOfTheLastReleaseToTheBit();
 };
 
 void TestSinePalette::allNineDrawsZeroGiveGreyColumns_data()
@@ -288,6 +292,65 @@ void TestSinePalette::theStripShowsEachColumnTopToBottomAndCoversTheOldPalette()
         QVERIFY(std::equal(image.constScanLine(0), image.constScanLine(0) + 525 * 4,
                            image.constScanLine(y)));
     }
+}
+
+void TestSinePalette::amplitudeAndOffsetGiveTheseValues_data()
+{
+    // Phase 0 and period 20: offset + amplitude * sin(x / 20), rounded, clamped to 0..255.
+    QTest::addColumn<double>("amplitude");
+    QTest::addColumn<double>("offset");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("value");
+    QTest::newRow("amplitude 60, offset 100, column 0: the offset") << 60.0 << 100.0 << 0 << 100;
+    QTest::newRow("amplitude 60, offset 100, column 31, near the crest")
+        << 60.0 << 100.0 << 31 << 160;
+    QTest::newRow("amplitude 200, offset 100, column 50") << 200.0 << 100.0 << 50 << 220;
+    QTest::newRow("amplitude 20, offset 230, column 31") << 20.0 << 230.0 << 31 << 250;
+    QTest::newRow("amplitude 0: the offset everywhere") << 0.0 << 42.0 << 7 << 42;
+    QTest::newRow("above 255 clamped: amplitude 255, offset 255, column 31")
+        << 255.0 << 255.0 << 31 << 255;
+    QTest::newRow("below 0 clamped: amplitude 255, offset 0, column 94") << 255.0 << 0.0 << 94 << 0;
+    QTest::newRow("126 and 126, as numbered palettes: the crest") << 126.0 << 126.0 << 31 << 252;
+    QTest::newRow("126 and 126, as numbered palettes: the trough") << 126.0 << 126.0 << 94 << 0;
+}
+
+void TestSinePalette::amplitudeAndOffsetGiveTheseValues()
+{
+    QFETCH(double, amplitude);
+    QFETCH(double, offset);
+    QFETCH(int, x);
+    QFETCH(int, value);
+    QCOMPARE(channelValue({20, 0.0, 20, amplitude, offset}, x), value);
+}
+
+void TestSinePalette::numberedStripsAreThoseOfTheLastReleaseToTheBit()
+{
+    // Each line: a number, then the 525 colours of its strip as the last release exported them.
+    QFile table(QFINDTESTDATA("palette/data/numbered_strips.txt"));
+    QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+    int compared = 0;
+    PaletteRandom random;
+    while (!table.atEnd()) {
+        const QList<QByteArray> words = table.readLine().simplified().split(' ');
+        if (words[0].startsWith('#')) {
+            continue;
+        }
+        QCOMPARE(words.size(), 1 + 525);
+        const auto number = PaletteNumber(words[0].toUInt());
+        const StripColours colours = stripColours(numberedPaletteWaves(number, random));
+        for (int x = 0; x < 525; ++x) {
+            const QRgb expected = 0xff000000u | words[1 + x].toUInt(nullptr, 16);
+            if (colours[std::size_t(x)] != expected) {
+                QFAIL(qPrintable(QStringLiteral("palette %1, column %2: %3, not %4")
+                                     .arg(number)
+                                     .arg(x)
+                                     .arg(colours[std::size_t(x)], 8, 16)
+                                     .arg(expected, 8, 16)));
+            }
+        }
+        ++compared;
+    }
+    QCOMPARE(compared, 20);
 }
 
 QTEST_MAIN(TestSinePalette)

@@ -61,8 +61,8 @@ expect 0 "^\$" 1 - --palette 1000000 --export-palette "$runtime/last.txt"
 grep -q "^sinepaint palette 1000000: red phase " "$runtime/last.txt" ||
     { echo "FAIL: --palette 1000000 exported $(cat "$runtime/last.txt")" >&2; failures=$((failures + 1)); }
 expect 0 "^\$" 1 - --export-palette "$runtime/first.gpl"
-[ "$(sed -n '1p;2p;3p;527p' "$runtime/first.gpl" | tr '\n' '|')" = "GIMP Palette|Name: sinepaint palette 1| 17 216 101|161 251 242|" ] &&
-    [ "$(wc -l <"$runtime/first.gpl")" -eq 527 ] ||
+[ "$(sed -n '1p;2p;3p;4p;528p' "$runtime/first.gpl" | tr '\n' '|')" = "GIMP Palette|Name: sinepaint palette 1|Columns: 64| 17 216 101|161 251 242|" ] &&
+    [ "$(wc -l <"$runtime/first.gpl")" -eq 528 ] ||
     { echo "FAIL: the exported GIMP palette of palette 1 is not as it should be" >&2; failures=$((failures + 1)); }
 expect 1 "^sinepaint: the palette could not be written to $runtime/first.doc: The name must end in .gpl" 1 - \
     --export-palette "$runtime/first.doc"

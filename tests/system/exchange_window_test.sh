@@ -66,16 +66,18 @@ printf 'sinepaint palette 1: red phase 5.243853766918183 period 68.88153; green 
 key ctrl+shift+v
 expect_pixel 106 $((strip_top + 10)) "17,216,101" "the pasted palette line did not show palette 1"
 
-# Export (Ctrl+E) to a GIMP palette, read strictly: the header, then 525 lines of three numbers
-# from 0 to 255.
+# Export (Ctrl+E) to a GIMP palette of every column, read strictly: the header, then 525 lines
+# of three numbers from 0 to 255.
 key ctrl+e
 answer_dialog "Export palette" "$work/first.gpl"
+answer_dialog "GIMP palette swatches" 525
 wait_for test -s "$work/first.gpl"
 awk 'NR == 1 { if ($0 != "GIMP Palette") exit 1; next }
      NR == 2 { if ($0 != "Name: sinepaint palette 1") exit 1; next }
+     NR == 3 { if ($0 != "Columns: 64") exit 1; next }
      { if (NF != 3) exit 1; for (i = 1; i <= 3; i++) if ($i !~ /^[0-9]+$/ || $i > 255) exit 1; n++ }
      END { if (n != 525) exit 1 }' "$work/first.gpl" || fail "the exported GIMP palette is not well formed"
-[ "$(sed -n 3p "$work/first.gpl")" = " 17 216 101" ] || fail "the export does not begin with palette 1's first colour"
+[ "$(sed -n 4p "$work/first.gpl")" = " 17 216 101" ] || fail "the export does not begin with palette 1's first colour"
 # Edit palette (Ctrl+Shift+P): the red phase slider, which has the focus, moved by keys; the
 # strip changes before OK, Escape puts it back, and Enter (OK) keeps the change.
 strip_shot() { # strip_shot NAME: keeps the strip as shown
