@@ -9,6 +9,7 @@
 #include "palette/palettecatalogue.h"
 #include "palette/palettenumber.h"
 #include "palette/paletterandom.h"
+#include "palette/palettevariations.h"
 #include "picture_files/bitmapwriter.h"
 #include "picture_files/picturefile.h"
 #include "picture_files/picturename.h"
@@ -74,6 +75,7 @@ public:
         QAction *paletteTitle; // the number of the palette on the strip, not a command
         QAction *changePalette, *goToPalette, *editPalette, *browsePalettes;
         QAction *copyPalette, *pastePalette, *exportPalette, *livePalette;
+        QAction *variations, *keepPalette, *exportKeptPalettes;
         QAction *cycleColours, *cycleSpeed;
         QAction *brushSelection, *largerBrush, *smallerBrush, *connectedStrokes;
         QAction *colourAlongStroke, *colourStep;
@@ -96,6 +98,12 @@ public:
     bool goToPalette(PaletteNumber number);
     bool pastePalette();
     bool exportPaletteTo(const QString &path, int swatches = 525);
+    // The palettes kept this run (Palette → Keep palette), in the order they were kept, and
+    // their export as lines or GIMP palettes.
+    const QList<ShownPalette> &keptPalettes() const { return kept_; }
+    bool exportKeptPalettesTo(const QString &path);
+    // Variations are drawn from this seed on: the same seed, the same variations.
+    void seedVariations(std::uint64_t seed) { variationRandom_ = VariationRandom(seed); }
     // One full cycle of the picture's live colours in `frames` frames, to a .webp file or a
     // folder of PNG frames; `goOn(k)` may stop it before frame k (a progress dialog's Cancel).
     bool exportAnimationTo(const QString &path, int frames,
@@ -228,6 +236,13 @@ private:
     void drawPalette(const PaletteWaves &waves);
     // Shows `palette` as one step that can be undone, and says so.
     void takePalette(const QString &stepName, const ShownPalette &palette);
+    // Where a palette dialog opens: beside the canvas, the strip and the buttons, as the screen
+    // shows them, where the screen has room.
+    void placeBesideControls(QWidget *dialog) const;
+    // Palettes to explore (form1_explore.cpp): variations and the palettes kept this run.
+    void askForVariations();
+    void keepPalette();
+    void askToExportKeptPalettes();
 
     // The living palette (form1_livepalette.cpp).
     void setLivePalette(bool on);
@@ -250,7 +265,9 @@ private:
     PaletteRandom random_;       // the run's one generator, used only by the palette
     ShownPalette palette_;       // the palette on the strip
     PaletteCatalogue catalogue_; // the numbered palettes the browser shows
-    QString lastFolder_;         // where the file dialogs open
+    QList<ShownPalette> kept_;   // the palettes kept this run, oldest first
+    VariationRandom variationRandom_{std::random_device{}()}; // the variations' own generator
+    QString lastFolder_;                                      // where the file dialogs open
     PictureSurface windowSurface_;
     std::optional<QPoint> strokeEnd_; // the last disc of the stroke under way
     qint64 strokeTravelled_ = 0;      // how far along its path that disc lies, in pixels

@@ -62,6 +62,7 @@ void Form1::showState(const StepState &state)
 {
     imeslike = state.pictureName;
     palette_ = state.palette;
+    stripWaves_ = palette_.waves; // the strip's pixels are the step's, never a cycle's turn
     livePalette = state.livePalette;
     commands_.livePalette->setChecked(livePalette);
     followColour();

@@ -5,10 +5,13 @@
 
 #include "main_window/form1.h"
 
+#include "main_window/clientarea.h"
+#include "main_window/form1layout.h"
 #include "main_window/statusline.h"
 #include "palette/paletteexport.h"
 #include "palette/paletteline.h"
 #include "palette/sinepalette.h"
+#include "palette_dialogs/dialogplacement.h"
 #include "palette_dialogs/palettebrowser.h"
 #include "palette_dialogs/paletteeditor.h"
 #include "surface/picturebox.h"
@@ -18,6 +21,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QScrollArea>
 
 void Form1::drawPalette(const PaletteWaves &waves)
 {
@@ -52,16 +56,40 @@ bool Form1::goToPalette(PaletteNumber number)
 bool Form1::pastePalette()
 {
     stopCycle();
-    PaletteLineRead read = readPaletteLine(QGuiApplication::clipboard()->text());
-    if (!read.error.isEmpty()) {
-        reportFailure(QStringLiteral("Palette not pasted"),
-                      QStringLiteral("The clipboard holds no palette.\n\n%1").arg(read.error));
-        return false;
+    // One line goes onto the strip; several go onto the shelf, and the last onto the strip.
+    QStringList lines = QGuiApplication::clipboard()->text().split(u'\n');
+    lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
+    if (lines.isEmpty()) {
+        lines.append(QString());
     }
-    PaletteRandom scratch; // the run's generator stays where it is
-    read.palette.changed =
-        !sameStrip(read.palette.waves, numberedPaletteWaves(read.palette.number, scratch));
-    takePalette(QStringLiteral("Paste palette"), read.palette);
+    QList<ShownPalette> read;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        PaletteLineRead line = readPaletteLine(lines[i]);
+        if (!line.error.isEmpty()) {
+            reportFailure(
+                QStringLiteral("Palette not pasted"),
+                lines.size() == 1
+                    ? QStringLiteral("The clipboard holds no palette.\n\n%1").arg(line.error)
+                    : QStringLiteral("Line %1 of the clipboard is no palette, so "
+                                     "none is taken.\n\n%2")
+                          .arg(i + 1)
+                          .arg(line.error));
+            return false;
+        }
+        PaletteRandom scratch; // the run's generator stays where it is
+        line.palette.changed =
+            !sameStrip(line.palette.waves, numberedPaletteWaves(line.palette.number, scratch));
+        read.append(line.palette);
+    }
+    if (read.size() > 1) {
+        kept_.append(read);
+    }
+    takePalette(QStringLiteral("Paste palette"), read.last());
+    if (read.size() > 1) {
+        statusLine_->remark(QStringLiteral("%1 palettes kept; %2 is on the strip.")
+                                .arg(read.size())
+                                .arg(paletteTitle(read.last())));
+    }
     return true;
 }
 
@@ -105,8 +133,12 @@ void Form1::askToEditPalette()
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &PaletteEditor::wavesChanged, this,
             [this](const PaletteWaves &waves) { drawPalette(waves); });
-    connect(editor, &QDialog::finished, this, [this, editor, before](int result) {
-        drawPalette(before.waves);
+    const PaletteWaves shown = stripWaves_;
+    connect(editor, &QDialog::finished, this, [this, editor, before, shown](int result) {
+        // A field that loses the focus as the dialog closes tells its number once more: the
+        // strip no longer listens.
+        disconnect(editor, &PaletteEditor::wavesChanged, this, nullptr);
+        drawPalette(shown);
         if (result == QDialog::Accepted) {
             PaletteRandom own;
             const PaletteWaves edited = editor->waves();
@@ -114,15 +146,27 @@ void Form1::askToEditPalette()
             takePalette(QStringLiteral("Edit palette"), {before.number, edited, changed});
         }
     });
+    placeBesideControls(editor);
     editor->open();
 }
 
 void Form1::askToBrowsePalettes()
 {
     stopCycle();
-    auto *browser = new PaletteBrowser(catalogue_, palette_.number, this);
+    // The strip (and with Live palette the canvas) previews the palette moved to; only one
+    // taken makes a step, and the strip as it was comes back first.
+    auto *browser = new PaletteBrowser(catalogue_, kept_, palette_.number, this);
     browser->setAttribute(Qt::WA_DeleteOnClose);
-    connect(browser, &PaletteBrowser::paletteChosen, this, &Form1::goToPalette);
+    const PaletteWaves shown = stripWaves_;
+    connect(browser, &PaletteBrowser::paletteShown, this,
+            [this](const ShownPalette &palette) { drawPalette(palette.waves); });
+    connect(browser, &QDialog::rejected, this, [this, shown] { drawPalette(shown); });
+    connect(browser, &PaletteBrowser::paletteChosen, this,
+            [this, shown](const ShownPalette &palette) {
+                drawPalette(shown);
+                takePalette(QStringLiteral("Browse palettes"), palette);
+            });
+    placeBesideControls(browser);
     browser->open();
 }
 
@@ -164,4 +208,12 @@ void Form1::copyPalette()
 void Form1::pastePaletteCommand()
 {
     pastePalette();
+}
+
+void Form1::placeBesideControls(QWidget *dialog) const
+{
+    const QRect inSight = scrollArea_->viewport()->rect().translated(
+        scrollArea_->viewport()->mapToGlobal(QPoint(0, 0)));
+    const QRect controls(clientArea_->mapToGlobal(QPoint(0, 0)), Form1Layout::kLayoutSize);
+    moveBeside(dialog, controls.intersected(inSight));
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -20,8 +21,9 @@ constexpr int kVisibleRows = 18;
 
 } // namespace
 
-PaletteBrowser::PaletteBrowser(PaletteCatalogue &catalogue, PaletteNumber shown, QWidget *parent)
-    : QDialog(parent), list_(new PaletteStripList(catalogue)), numberField_(new QSpinBox)
+PaletteBrowser::PaletteBrowser(PaletteCatalogue &catalogue, const QList<ShownPalette> &kept,
+                               PaletteNumber shown, QWidget *parent)
+    : QDialog(parent), list_(new PaletteStripList(catalogue, kept)), numberField_(new QSpinBox)
 {
     setWindowTitle(QStringLiteral("Browse palettes"));
     QFont sharp = font(); // text without smoothing, as everything the program paints
@@ -29,8 +31,9 @@ PaletteBrowser::PaletteBrowser(PaletteCatalogue &catalogue, PaletteNumber shown,
     setFont(sharp);
     auto *layout = new QVBoxLayout(this);
     auto *about = new QLabel(QStringLiteral(
-        "The numbered palettes, 1 to 1,000,000, as the strip shows them. Click a strip, or "
-        "press Enter on it, to take that palette; Escape takes none."));
+        "The kept palettes, then the numbered ones, 1 to 1,000,000, as the strip shows them. "
+        "The strip shows the palette you move to; double-click it, or press Enter, to take it; "
+        "Escape puts the strip back."));
     about->setWordWrap(true);
     layout->addWidget(about);
     numberField_->setRange(int(kFirstPaletteNumber), int(kLastPaletteNumber));
@@ -48,13 +51,20 @@ PaletteBrowser::PaletteBrowser(PaletteCatalogue &catalogue, PaletteNumber shown,
     buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false); // Enter is the list's
     layout->addWidget(buttons);
 
+    list_->setCurrent(shown, true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(numberField_, &QSpinBox::valueChanged, this,
             [this](int number) { list_->setCurrent(PaletteNumber(number), true); });
-    connect(list_, &PaletteStripList::chosen, this, [this](PaletteNumber number) {
-        emit paletteChosen(number);
+    connect(list_, &PaletteStripList::currentChanged, this, [this](const ShownPalette &palette) {
+        if (list_->currentRow() >= list_->rowCount() - int(kLastPaletteNumber)) {
+            const QSignalBlocker quiet(numberField_); // it follows, and goes nowhere itself
+            numberField_->setValue(int(palette.number));
+        }
+        emit paletteShown(palette);
+    });
+    connect(list_, &PaletteStripList::chosen, this, [this](const ShownPalette &palette) {
+        emit paletteChosen(palette);
         accept();
     });
-    list_->setCurrent(shown, true);
     list_->setFocus();
 }

@@ -52,6 +52,7 @@ private slots:
     void turningLiveOnRepaintsAtOnceAsOneStep();
     void editPaletteRecoloursLiveAndCancelPutsTheCanvasBack();
     void aSavedPngBringsItsPaletteAndColumnsBack();
+    void aSaveAfterUndoingAPaletteKeepsThePaletteOfThePixels();
     void aSaveKeepsOnlyTheColumnsThePixelsShow();
     void aRecipeThatDoesNotFitOpensPlain_data();
     void aRecipeThatDoesNotFitOpensPlain();
@@ -321,6 +322,26 @@ void TestLivePalette::editPaletteRecoloursLiveAndCancelPutsTheCanvasBack()
     form_->commands().undo->trigger();
     QCOMPARE(form_->Picture1->surface().Image(), canvas);
     QCOMPARE(form_->Picture2->surface().Image(), strip);
+}
+
+void TestLivePalette::aSaveAfterUndoingAPaletteKeepsThePaletteOfThePixels()
+{
+    // Painted on palette 5, live; palette 6 taken and undone: the pixels show palette 5 again,
+    // and the PNG says so, so that it opens live.
+    form_->goToPalette(5);
+    pickFromStrip(200);
+    dragOn(form_->Picture1, {{100, 300}, {100, 300}, {130, 300}});
+    form_->commands().livePalette->trigger();
+    QVERIFY(form_->goToPalette(6));
+    form_->commands().undo->trigger();
+    const QString path = folder_->filePath(QStringLiteral("undone.png"));
+    QVERIFY(form_->savePictureAs(path, PictureFormat::Png));
+    Form1 later(&localNow, folder_->path());
+    QVERIFY(later.openPicture(path));
+    QCOMPARE(later.statusLine()->currentMessage(),
+             QStringLiteral("Picture opened from %1 with its palette: Palette 5 is on the strip.")
+                 .arg(path));
+    QCOMPARE(later.Picture1->surface().ColumnAt(130, 300), StripColumn(200));
 }
 
 QString TestLivePalette::saveAStroke()

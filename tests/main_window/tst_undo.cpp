@@ -142,13 +142,23 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
                                                     "-",
                                                     "Change &color",
                                                     "Ca&ncel change color"};
-    QTest::newRow("Palette") << "&Palette" << QStringList{"Palette 1",        "-",
-                                                          "Change &palette",  "&Go to palette…",
-                                                          "&Edit palette…",   "&Browse palettes…",
-                                                          "&Copy palette",    "Pa&ste palette",
-                                                          "&Export palette…", "-",
-                                                          "&Live palette",    "C&ycle colours",
-                                                          "Cycle spee&d…"};
+    QTest::newRow("Palette") << "&Palette"
+                             << QStringList{"Palette 1",
+                                            "-",
+                                            "Change &palette",
+                                            "&Go to palette…",
+                                            "&Edit palette…",
+                                            "&Browse palettes…",
+                                            "&Variations…",
+                                            "&Copy palette",
+                                            "Pa&ste palette",
+                                            "&Keep palette",
+                                            "&Export palette…",
+                                            "Export kep&t palettes…",
+                                            "-",
+                                            "&Live palette",
+                                            "C&ycle colours",
+                                            "Cycle spee&d…"};
     QTest::newRow("Brush") << "&Brush"
                            << QStringList{"&Brush selection",   "&Larger brush",
                                           "&Smaller brush",     "-",

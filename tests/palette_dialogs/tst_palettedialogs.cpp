@@ -34,6 +34,7 @@ private slots:
     void theBrowserShowsTheStripsGoToShows();
     void theBrowserStartsAtTheStripAndTakesOnePalette();
     void escapeInTheBrowserTakesNothing();
+    void typedValuesReturnIsOkAndOneUndoPutsTheStripBack();
 
 private:
     ColorValue column(int x) const { return form_->Picture2->surface().Point(float(x), 14); }
@@ -200,6 +201,31 @@ void TestPaletteDialogs::escapeInTheBrowserTakesNothing()
     QTest::keyClick(browser->list(), Qt::Key_Escape);
     QVERIFY(!browser->isVisible());
     QCOMPARE(stripTitle(), QStringLiteral("Palette 1"));
+    QVERIFY(!form_->history().canUndo());
+}
+
+void TestPaletteDialogs::typedValuesReturnIsOkAndOneUndoPutsTheStripBack()
+{
+    const QImage before = form_->Picture2->surface().Image().copy();
+    // An edit by the slider, taken and undone first.
+    PaletteEditor *editor = openEditor();
+    QTest::keyClick(editor->phaseSlider(0), Qt::Key_PageUp);
+    QVERIFY(form_->Picture2->surface().Image() != before);
+    QTest::keyClick(editor->phaseSlider(0), Qt::Key_Return);
+    QVERIFY(!editor->isVisible());
+    form_->commands().undo->trigger();
+    QCOMPARE(form_->Picture2->surface().Image(), before);
+
+    editor = openEditor();
+    typeAndLeave(editor->field(0, WaveTerm::Phase), QStringLiteral("1.57"));
+    editor->field(0, WaveTerm::Period)->selectAll();
+    QTest::keyClicks(editor->field(0, WaveTerm::Period), QStringLiteral("20"));
+    QTest::keyClick(editor->field(0, WaveTerm::Period), Qt::Key_Return);
+    QVERIFY(!editor->isVisible());
+    QCOMPARE(column(0), RGB(252, 216, 101));
+    QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Edit palette"));
+    form_->commands().undo->trigger();
+    QCOMPARE(form_->Picture2->surface().Image(), before);
     QVERIFY(!form_->history().canUndo());
 }
 

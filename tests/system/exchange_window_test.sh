@@ -78,8 +78,10 @@ awk 'NR == 1 { if ($0 != "GIMP Palette") exit 1; next }
      { if (NF != 3) exit 1; for (i = 1; i <= 3; i++) if ($i !~ /^[0-9]+$/ || $i > 255) exit 1; n++ }
      END { if (n != 525) exit 1 }' "$work/first.gpl" || fail "the exported GIMP palette is not well formed"
 [ "$(sed -n 4p "$work/first.gpl")" = " 17 216 101" ] || fail "the export does not begin with palette 1's first colour"
-# Edit palette (Ctrl+Shift+P): the red phase slider, which has the focus, moved by keys; the
-# strip changes before OK, Escape puts it back, and Enter (OK) keeps the change.
+# Edit palette (Ctrl+Shift+P) from the keyboard alone: the focus starts in the red phase
+# field, whose value is selected; Tab goes on to its slider, which Page Up moves; the strip
+# changes before OK, Escape puts it back, and Enter (OK) keeps the change. A value typed into
+# the field is taken whole when Tab leaves it.
 strip_shot() { # strip_shot NAME: keeps the strip as shown
     import -window root -crop "$(device 525)x$(device 29)+$((left + $(device 106)))+$((top + $(device $((strip_top)))))" \
         "$work/$1.png"
@@ -92,6 +94,8 @@ edit_red_phase() { # opens the editor and moves the red phase; the strip follows
     xdotool windowactivate --sync "$window"
     key ctrl+shift+p
     xdotool windowactivate --sync "$(window_named "Edit palette")"
+    sleep 0.3
+    xdotool key Tab
     for _ in 1 2 3; do xdotool key Page_Up; done
     wait_for strip_differs palette1
 }
@@ -105,9 +109,25 @@ wait_for sh -c "! xdotool search --onlyvisible --name '^Edit palette\$'"
 strip_differs palette1 || fail "OK did not keep the edited palette"
 key ctrl+z
 wait_for eval '! strip_differs palette1'
+# Typed: red phase 1.57 and, after Tab and Tab, red period 20; Return from the field is OK.
+# Column 0 is then red (sin 1.57 + 1) * 126 = 252 with palette 1's green and blue.
+xdotool windowactivate --sync "$window"
+key ctrl+shift+p
+xdotool windowactivate --sync "$(window_named "Edit palette")"
+sleep 0.3
+xdotool type --delay 20 "1.57"
+xdotool key Tab Tab
+xdotool type --delay 20 "20"
+xdotool key Return
+wait_for sh -c "! xdotool search --onlyvisible --name '^Edit palette\$'"
+expect_pixel 106 $((strip_top + 10)) "252,216,101" "the typed phase 1.57 did not reach the strip"
+key ctrl+shift+c
+wait_for sh -c "xclip -selection clipboard -o | grep -q '^sinepaint palette 1: red phase 1.57 period 20; green '"
+key ctrl+z
+wait_for eval '! strip_differs palette1'
 
-# Browse palettes (Ctrl+Shift+B): two pages down from palette 1, then a click in the middle of
-# the list takes a palette past the first page (18 strips); its copied line names it.
+# Browse palettes (Ctrl+Shift+B): two pages down from palette 1, then a double-click in the
+# middle of the list takes a palette past the first page (18 strips); its copied line names it.
 key ctrl+shift+b
 browser=$(window_named "Browse palettes")
 xdotool windowactivate --sync "$browser"
@@ -115,7 +135,7 @@ sleep 0.3
 xdotool key Next Next # the second page scrolls the first out of sight
 sleep 0.3
 eval "$(xdotool getwindowgeometry --shell "$browser")"
-xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click --repeat 2 --delay 80 1
 wait_for sh -c "! xdotool search --onlyvisible --name '^Browse palettes\$'"
 wait_for strip_differs palette1
 xdotool windowactivate --sync "$window"
