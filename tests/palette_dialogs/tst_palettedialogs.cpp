@@ -2,20 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "main_window/form1.h"
+#include "main_window/statusline.h"
 #include "palette/palettecatalogue.h"
 #include "palette_dialogs/numberfield.h"
 #include "palette_dialogs/palettebrowser.h"
 #include "palette_dialogs/paletteeditor.h"
 #include "palette_dialogs/palettestriplist.h"
+#include "palette_dialogs/variationgrid.h"
+#include "palette_dialogs/variationsdialog.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -35,11 +39,30 @@ private slots:
     void theBrowserStartsAtTheStripAndTakesOnePalette();
     void escapeInTheBrowserTakesNothing();
     void typedValuesReturnIsOkAndOneUndoPutsTheStripBack();
+    void aTypedValueIsTakenWholeOrNotAtAll_data();
+    void aTypedValueIsTakenWholeOrNotAtAll();
+    void aNumberOnTheWayIsNeverTaken();
+    void theFocusStartsInTheRedPhaseWithItsValueSelected();
+    void tabGoesRoundEveryControlInOrder();
+    void returnIsOkFromEveryFieldAndFromReset();
+    void aSliderMovesAHundredthOfItsRangeAnArrowKey_data();
+    void aSliderMovesAHundredthOfItsRangeAnArrowKey();
+    void thePhaseSliderShowsThePhaseWithinTheTurn_data();
+    void thePhaseSliderShowsThePhaseWithinTheTurn();
+    void okDecidesChangedAgainstTheNumbersOwnWaves();
+    void upAndPageUpStopAtPalette1AndEndShowsTheLastWholeRow();
+    void theBrowserPreviewsAndEscapePutsTheStripBackExactly();
+    void digitsJumpAndTheNumberFieldFollows();
+    void aClickSelectsADoubleClickTakes();
+    void keptPalettesComeFirstAndExportTogether();
+    void severalPastedLinesGoOntoTheShelf();
+    void variationsAreTheSameUnderOneSeedAndOneIsTakenAsAStep();
 
 private:
     ColorValue column(int x) const { return form_->Picture2->surface().Point(float(x), 14); }
     QString stripTitle() const { return form_->Picture2->toolTip().section(u'\n', 0, 0); }
     PaletteEditor *openEditor();
+    PaletteBrowser *openBrowser();
 
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<Form1> form_;
@@ -57,6 +80,16 @@ PaletteEditor *TestPaletteDialogs::openEditor()
     PaletteEditor *shown = nullptr; // one closed before may wait to be deleted
     for (PaletteEditor *editor : form_->findChildren<PaletteEditor *>()) {
         shown = editor->isVisible() ? editor : shown;
+    }
+    return shown;
+}
+
+PaletteBrowser *TestPaletteDialogs::openBrowser()
+{
+    form_->commands().browsePalettes->trigger();
+    PaletteBrowser *shown = nullptr;
+    for (PaletteBrowser *browser : form_->findChildren<PaletteBrowser *>()) {
+        shown = browser->isVisible() ? browser : shown;
     }
     return shown;
 }
@@ -227,6 +260,412 @@ void TestPaletteDialogs::typedValuesReturnIsOkAndOneUndoPutsTheStripBack()
     form_->commands().undo->trigger();
     QCOMPARE(form_->Picture2->surface().Image(), before);
     QVERIFY(!form_->history().canUndo());
+}
+
+void TestPaletteDialogs::aTypedValueIsTakenWholeOrNotAtAll_data()
+{
+    // Typed into palette 1's red channel, then Tab: what the field then shows, the red term,
+    // and how often the strip changed.
+    QTest::addColumn<int>("term");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("changes");
+    const int phase = int(WaveTerm::Phase), period = int(WaveTerm::Period);
+    const int amplitude = int(WaveTerm::Amplitude), offset = int(WaveTerm::Offset);
+    QTest::newRow("phase 1.57") << phase << "1.57"
+                                << "1.57" << 1.57 << 1;
+    QTest::newRow("period 40.5") << period << "40.5"
+                                 << "40.5" << 40.5 << 1;
+    QTest::newRow("period 29.3, a float, shown as typed") << period << "29.3"
+                                                          << "29.3" << double(29.3f) << 1;
+    QTest::newRow("phase -2") << phase << "-2"
+                              << "-2" << -2.0 << 1;
+    QTest::newRow("phase 1e3, not reformatted") << phase << "1e3"
+                                                << "1e3" << 1000.0 << 1;
+    QTest::newRow("offset 40,5 with a decimal comma") << offset << "40,5"
+                                                      << "40,5" << 40.5 << 1;
+    QTest::newRow("amplitude 0") << amplitude << "0"
+                                 << "0" << 0.0 << 1;
+    QTest::newRow("phase abc: the value stays") << phase << "abc"
+                                                << "5.243853766918183" << 5.243853766918183 << 0;
+    QTest::newRow("phase emptied: the value stays")
+        << phase << ""
+        << "5.243853766918183" << 5.243853766918183 << 0;
+    QTest::newRow("period 0: no palette") << period << "0"
+                                          << "68.88153" << double(68.88153f) << 0;
+    QTest::newRow("amplitude 300: past 255") << amplitude << "300"
+                                             << "126" << 126.0 << 0;
+    QTest::newRow("offset -1: below 0") << offset << "-1"
+                                        << "126" << 126.0 << 0;
+}
+
+void TestPaletteDialogs::aTypedValueIsTakenWholeOrNotAtAll()
+{
+    QFETCH(int, term);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(double, value);
+    QFETCH(int, changes);
+    PaletteEditor *editor = openEditor();
+    QSignalSpy changed(editor, &PaletteEditor::wavesChanged);
+    typeAndLeave(editor->field(0, WaveTerm(term)), keys);
+    QCOMPARE(editor->field(0, WaveTerm(term))->text(), shown);
+    const ChannelWave &red = editor->waves()[0];
+    const double values[] = {red.phase, double(red.period), red.amplitude, red.offset};
+    QCOMPARE(values[term], value);
+    QCOMPARE(changed.count(), changes);
+    QCOMPARE(editor->refusal().isEmpty(), changes == 1 || keys.isEmpty() || keys == "abc");
+}
+
+void TestPaletteDialogs::aNumberOnTheWayIsNeverTaken()
+{
+    // "4" on the way to "40" never reaches the strip: the number is taken after a pause.
+    PaletteEditor *editor = openEditor();
+    QSignalSpy changed(editor, &PaletteEditor::wavesChanged);
+    NumberField *period = editor->field(0, WaveTerm::Period);
+    period->selectAll();
+    QTest::keyClicks(period, QStringLiteral("40"));
+    QCOMPARE(changed.count(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 5000);
+    QCOMPARE(editor->waves()[0].period, 40.0f);
+    QCOMPARE(period->text(), QStringLiteral("40"));
+}
+
+void TestPaletteDialogs::theFocusStartsInTheRedPhaseWithItsValueSelected()
+{
+    PaletteEditor *editor = openEditor();
+    QCOMPARE(editor->focusWidget(), editor->field(0, WaveTerm::Phase));
+    QCOMPARE(editor->field(0, WaveTerm::Phase)->selectedText(),
+             QStringLiteral("5.243853766918183"));
+    // Typing replaces the whole value.
+    QTest::keyClicks(editor->field(0, WaveTerm::Phase), QStringLiteral("2"));
+    QCOMPARE(editor->field(0, WaveTerm::Phase)->text(), QStringLiteral("2"));
+}
+
+void TestPaletteDialogs::tabGoesRoundEveryControlInOrder()
+{
+    PaletteEditor *editor = openEditor();
+    QStringList order;
+    QWidget *at = editor->field(0, WaveTerm::Phase);
+    do {
+        if ((at->focusPolicy() & Qt::TabFocus) && at->isEnabled() && at->isVisibleTo(editor)) {
+            const auto *button = qobject_cast<QPushButton *>(at);
+            order.append(button ? button->text()
+                                : at->accessibleName() + (qobject_cast<QSlider *>(at)
+                                                              ? QStringLiteral(" slider")
+                                                              : QStringLiteral(" field")));
+        }
+        at = at->nextInFocusChain();
+    } while (at != editor->field(0, WaveTerm::Phase) && order.size() < 40);
+    QCOMPARE(order, QStringList({"Red phase field",
+                                 "Red phase slider",
+                                 "Red period field",
+                                 "Red period slider",
+                                 "Red amplitude field",
+                                 "Red amplitude slider",
+                                 "Red offset field",
+                                 "Red offset slider",
+                                 "Green phase field",
+                                 "Green phase slider",
+                                 "Green period field",
+                                 "Green period slider",
+                                 "Green amplitude field",
+                                 "Green amplitude slider",
+                                 "Green offset field",
+                                 "Green offset slider",
+                                 "Blue phase field",
+                                 "Blue phase slider",
+                                 "Blue period field",
+                                 "Blue period slider",
+                                 "Blue amplitude field",
+                                 "Blue amplitude slider",
+                                 "Blue offset field",
+                                 "Blue offset slider",
+                                 "OK",
+                                 "Cancel",
+                                 "Reset"}));
+}
+
+void TestPaletteDialogs::returnIsOkFromEveryFieldAndFromReset()
+{
+    for (int channel = 0; channel < 3; ++channel) {
+        for (int term = 0; term < kWaveTerms; ++term) {
+            PaletteEditor *editor = openEditor();
+            QTest::keyClick(editor->field(channel, WaveTerm(term)), Qt::Key_Return);
+            QVERIFY(!editor->isVisible());
+            QCOMPARE(editor->result(), int(QDialog::Accepted));
+        }
+    }
+    PaletteEditor *editor = openEditor();
+    typeAndLeave(editor->field(1, WaveTerm::Amplitude), QStringLiteral("60"));
+    auto *reset = editor->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Reset);
+    QTest::keyClick(reset, Qt::Key_Return);
+    QCOMPARE(editor->result(), int(QDialog::Accepted));
+    QCOMPARE(form_->palette().waves[1].amplitude, 60.0); // not reset
+}
+
+void TestPaletteDialogs::aSliderMovesAHundredthOfItsRangeAnArrowKey_data()
+{
+    QTest::addColumn<int>("term");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<double>("value");
+    QTest::newRow("phase, an arrow: 0.063 of a turn of 6.283")
+        << int(WaveTerm::Phase) << "0" << int(Qt::Key_Right) << 0.063;
+    QTest::newRow("phase, Page Up: 0.628")
+        << int(WaveTerm::Phase) << "0" << int(Qt::Key_PageUp) << 0.628;
+    QTest::newRow("period, an arrow: 0.58 of 20 to 78")
+        << int(WaveTerm::Period) << "20" << int(Qt::Key_Right) << 20.58;
+    QTest::newRow("period, Page Down: 5.8 less")
+        << int(WaveTerm::Period) << "40" << int(Qt::Key_PageDown) << 34.2;
+    QTest::newRow("amplitude, an arrow: 3 of 255")
+        << int(WaveTerm::Amplitude) << "100" << int(Qt::Key_Left) << 97.0;
+    QTest::newRow("offset, Page Up: 26 of 255")
+        << int(WaveTerm::Offset) << "100" << int(Qt::Key_PageUp) << 126.0;
+}
+
+void TestPaletteDialogs::aSliderMovesAHundredthOfItsRangeAnArrowKey()
+{
+    QFETCH(int, term);
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(double, value);
+    PaletteEditor *editor = openEditor();
+    typeAndLeave(editor->field(2, WaveTerm(term)), from);
+    QTest::keyClick(editor->slider(2, WaveTerm(term)), Qt::Key(key));
+    const ChannelWave &blue = editor->waves()[2];
+    const double values[] = {blue.phase, double(blue.period), blue.amplitude, blue.offset};
+    QCOMPARE(values[term], term == int(WaveTerm::Period) ? double(float(value)) : value);
+    QVERIFY(editor->slider(2, WaveTerm(term))->width() >= 200); // long enough to be precise
+}
+
+void TestPaletteDialogs::thePhaseSliderShowsThePhaseWithinTheTurn_data()
+{
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<int>("step"); // thousandths of a radian, 0 to 6283
+    QTest::newRow("-1 shows at 2 pi - 1") << "-1" << 5283;
+    QTest::newRow("2 pi + 1 shows at 1") << "7.283185307179586" << 1000;
+    QTest::newRow("-7.3: a turn and more back") << "-7.3" << 5266;
+    QTest::newRow("0") << "0" << 0;
+}
+
+void TestPaletteDialogs::thePhaseSliderShowsThePhaseWithinTheTurn()
+{
+    QFETCH(QString, phase);
+    QFETCH(int, step);
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("sinepaint palette 1: red phase %1 period 20; green phase 0 period 20; "
+                       "blue phase 0 period 20")
+            .arg(phase));
+    QVERIFY(form_->pastePalette());
+    PaletteEditor *editor = openEditor();
+    QCOMPARE(editor->phaseSlider(0)->value(), step);
+    QCOMPARE(editor->field(0, WaveTerm::Phase)->text(), phase);
+}
+
+void TestPaletteDialogs::okDecidesChangedAgainstTheNumbersOwnWaves()
+{
+    QGuiApplication::clipboard()->setText(
+        QStringLiteral("sinepaint palette 1: red phase 0 period 20; green phase "
+                       "0.7974771142005921 period 26.862747; blue phase 6.084489276409149 "
+                       "period 62.029648"));
+    QVERIFY(form_->pastePalette());
+    PaletteEditor *editor = openEditor();
+    editor->accept(); // unedited
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 1 (changed)"));
+    editor = openEditor();
+    editor->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Reset)->click();
+    editor->accept();
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 1"));
+    QCOMPARE(column(0), RGB(17, 216, 101));
+}
+
+void TestPaletteDialogs::upAndPageUpStopAtPalette1AndEndShowsTheLastWholeRow()
+{
+    QVERIFY(form_->goToPalette(5));
+    PaletteBrowser *browser = openBrowser();
+    QTest::keyClick(browser->list(), Qt::Key_PageUp);
+    QCOMPARE(browser->list()->current(), PaletteNumber(1));
+    QTest::keyClick(browser->list(), Qt::Key_Up);
+    QCOMPARE(browser->list()->current(), PaletteNumber(1));
+    QCOMPARE(browser->list()->firstShown(), PaletteNumber(1));
+    QTest::keyClick(browser->list(), Qt::Key_End);
+    QCOMPARE(browser->list()->current(), PaletteNumber(1'000'000));
+    // 18 whole rows in sight: 999,983 to 1,000,000.
+    QCOMPARE(browser->list()->viewport()->height() / PaletteStripList::kRowHeight, 18);
+    QCOMPARE(browser->list()->firstShown(), PaletteNumber(999'983));
+    QTest::keyClick(browser->list(), Qt::Key_PageDown);
+    QCOMPARE(browser->list()->current(), PaletteNumber(1'000'000));
+}
+
+void TestPaletteDialogs::theBrowserPreviewsAndEscapePutsTheStripBackExactly()
+{
+    QVERIFY(form_->goToPalette(17));
+    const QImage before = form_->Picture2->surface().Image().copy();
+    PaletteBrowser *browser = openBrowser();
+    QTest::keyClick(browser->list(), Qt::Key_Up);
+    QCOMPARE(browser->list()->current(), PaletteNumber(16));
+    QVERIFY(form_->Picture2->surface().Image() != before); // palette 16 at once
+    QTest::keyClick(browser->list(), Qt::Key_Home);
+    QCOMPARE(column(0), RGB(0x11, 0xD8, 0x65)); // palette 1, on the strip before any step
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 17"));
+    QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Go to palette")); // no step
+    QTest::keyClick(browser->list(), Qt::Key_Down);
+    QCOMPARE(column(0), RGB(0xFA, 0xF3, 0x5A)); // palette 2
+    QTest::keyClick(browser, Qt::Key_Escape);
+    QVERIFY(!browser->isVisible());
+    QCOMPARE(form_->Picture2->surface().Image(), before);
+    QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Go to palette"));
+
+    browser = openBrowser();
+    QTest::keyClick(browser->list(), Qt::Key_End);
+    QCOMPARE(column(0), RGB(0xD2, 0xF2, 0x06)); // palette 1,000,000
+    QTest::keyClick(browser->list(), Qt::Key_Return);
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 1000000"));
+    QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Browse palettes"));
+    form_->commands().undo->trigger();
+    QCOMPARE(form_->Picture2->surface().Image(), before);
+}
+
+void TestPaletteDialogs::digitsJumpAndTheNumberFieldFollows()
+{
+    PaletteBrowser *browser = openBrowser();
+    QTest::keyClicks(browser->list(), QStringLiteral("42"));
+    QCOMPARE(browser->list()->current(), PaletteNumber(42));
+    QCOMPARE(browser->numberField()->value(), 42);
+    QCOMPARE(column(0), RGB(0xDB, 0xE7, 0x25));
+    QTest::keyClick(browser->list(), Qt::Key_Down);
+    QCOMPARE(browser->numberField()->value(), 43);
+    // After a pause, digits begin a new number.
+    QTest::qWait(PaletteStripList::kTypingPauseMilliseconds + 100);
+    QTest::keyClicks(browser->list(), QStringLiteral("1000"));
+    QCOMPARE(browser->list()->current(), PaletteNumber(1000));
+    QCOMPARE(column(0), RGB(0x03, 0x4F, 0x42));
+    browser->numberField()->setValue(17);
+    QCOMPARE(browser->list()->current(), PaletteNumber(17));
+    QCOMPARE(column(0), RGB(0x89, 0x47, 0xF9));
+}
+
+void TestPaletteDialogs::aClickSelectsADoubleClickTakes()
+{
+    PaletteBrowser *browser = openBrowser();
+    QWidget *rows = browser->list()->viewport();
+    const QPoint thirdRow(300, 2 * PaletteStripList::kRowHeight + 5);
+    QTest::mouseClick(rows, Qt::LeftButton, {}, thirdRow);
+    QCOMPARE(browser->list()->current(), PaletteNumber(3));
+    QVERIFY(browser->isVisible());
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 1"));
+    QTest::mouseDClick(rows, Qt::LeftButton, {}, thirdRow);
+    QVERIFY(!browser->isVisible());
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 3"));
+}
+
+void TestPaletteDialogs::keptPalettesComeFirstAndExportTogether()
+{
+    form_->commands().exportKeptPalettes->trigger(); // none kept yet: says so
+    auto *none = form_->findChild<QMessageBox *>();
+    QVERIFY(none && none->text().startsWith(QStringLiteral("No palette is kept yet")));
+    none->close();
+    QVERIFY(form_->goToPalette(17));
+    form_->commands().keepPalette->trigger();
+    QCOMPARE(form_->statusLine()->currentMessage(),
+             QStringLiteral("Palette 17 is kept: 1 kept, first in Browse palettes."));
+    form_->commands().keepPalette->trigger();
+    QCOMPARE(form_->statusLine()->currentMessage(), QStringLiteral("Palette 17 is kept already."));
+    QVERIFY(form_->goToPalette(2));
+    form_->commands().keepPalette->trigger();
+    QCOMPARE(form_->keptPalettes().size(), 2);
+
+    QVERIFY(form_->goToPalette(5));
+    PaletteBrowser *browser = openBrowser();
+    QCOMPARE(browser->list()->current(), PaletteNumber(5));
+    QTest::keyClick(browser->list(), Qt::Key_Home);
+    QCOMPARE(browser->list()->currentRow(), 0);
+    QCOMPARE(browser->list()->current(), PaletteNumber(17));
+    QCOMPARE(column(0), RGB(0x89, 0x47, 0xF9));
+    QTest::keyClick(browser->list(), Qt::Key_Down);
+    QCOMPARE(browser->list()->current(), PaletteNumber(2));
+    QTest::keyClick(browser->list(), Qt::Key_Down);
+    QCOMPARE(browser->list()->current(), PaletteNumber(1)); // the numbered palettes follow
+    browser->reject();
+
+    const QString lines = folder_->filePath(QStringLiteral("kept.txt"));
+    QVERIFY(form_->exportKeptPalettesTo(lines));
+    QFile written(lines);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> read = written.readAll().split('\n');
+    QCOMPARE(read.size(), 3);
+    QVERIFY(read[0].startsWith("sinepaint palette 17: red phase 0.0850253963470459 period "));
+    QVERIFY(read[1].startsWith("sinepaint palette 2: "));
+}
+
+void TestPaletteDialogs::severalPastedLinesGoOntoTheShelf()
+{
+    const QString line17 = QStringLiteral(
+        "sinepaint palette 17: red phase 0.0850253963470459 period 48.599415; green phase "
+        "5.835775356292725 period 47.684116; blue phase 1.3642535734176637 period 28.718285");
+    const QString edited = QStringLiteral("sinepaint palette 1: red phase 0 period 20 amplitude "
+                                          "60; green phase 0 period 20; blue phase 0 period 20");
+    const QImage before = form_->Picture2->surface().Image().copy();
+    // A bad second line: nothing is taken.
+    QGuiApplication::clipboard()->setText(line17 + "\nsinepaint palette 2: red\n" + edited);
+    QVERIFY(!form_->pastePalette());
+    auto *message = form_->findChild<QMessageBox *>();
+    QVERIFY(message && message->text().startsWith(QStringLiteral("Line 2 of the clipboard")));
+    message->close();
+    QCOMPARE(form_->keptPalettes().size(), 0);
+    QCOMPARE(form_->Picture2->surface().Image(), before);
+
+    QGuiApplication::clipboard()->setText(line17 + "\r\n\n" + edited + "\n");
+    QVERIFY(form_->pastePalette());
+    QCOMPARE(form_->keptPalettes().size(), 2);
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 1 (changed)"));
+    QCOMPARE(column(0), RGB(126, 126, 126));
+    QCOMPARE(form_->statusLine()->currentMessage(),
+             QStringLiteral("2 palettes kept; Palette 1 (changed) is on the strip."));
+    form_->commands().undo->trigger(); // one step
+    QCOMPARE(form_->Picture2->surface().Image(), before);
+}
+
+void TestPaletteDialogs::variationsAreTheSameUnderOneSeedAndOneIsTakenAsAStep()
+{
+    auto openVariations = [this] {
+        form_->commands().variations->trigger();
+        VariationsDialog *shown = nullptr;
+        for (VariationsDialog *dialog : form_->findChildren<VariationsDialog *>()) {
+            shown = dialog->isVisible() ? dialog : shown;
+        }
+        return shown;
+    };
+    form_->seedVariations(42);
+    VariationsDialog *dialog = openVariations();
+    QVERIFY(dialog);
+    // Seed 42's first variation of palette 1: red phase 5.447978193281814 and so on.
+    QCOMPARE(dialog->palette(0).waves[0].phase, 5.447978193281814);
+    QCOMPARE(dialog->palette(0).waves[0].amplitude, 138.10296963590528);
+    QCOMPARE(dialog->palette(4), form_->palette()); // the middle: as it is
+    const ShownPalette first = dialog->palette(0);
+    QTest::keyClick(dialog->grid(), Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(!form_->history().canUndo());
+
+    form_->seedVariations(42);
+    dialog = openVariations();
+    QCOMPARE(dialog->palette(0), first);
+    dialog->drawMore();
+    QVERIFY(!(dialog->palette(0) == first));
+    const ShownPalette right = dialog->palette(5);
+    QTest::keyClick(dialog->grid(), Qt::Key_Right);
+    QCOMPARE(dialog->grid()->current(), 5);
+    QTest::keyClick(dialog->grid(), Qt::Key_Return);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(form_->palette(), right);
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 1 (changed)"));
+    QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Variations"));
+    // The run's generator did not move: the next palette is still palette 2.
+    form_->Command1->click();
+    QCOMPARE(column(0), RGB(0xFA, 0xF3, 0x5A));
 }
 
 QTEST_MAIN(TestPaletteDialogs)
