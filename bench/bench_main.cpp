@@ -39,6 +39,8 @@ constexpr Target kTargets[] = {
     {"EditorSliderStep", nullptr, 1'000.0, false},
     {"BrowserPage", nullptr, 16'000.0, false},
     {"BrowserFirstPageAt1000000", nullptr, 60'000.0, false},
+    {"BrowserPreviewStep", nullptr, 2'000.0, false},
+    {"VariationsFirstPaint", nullptr, 16'000.0, false},
     {"RecolourRememberedCanvas", "MemcpyCanvas", 3.0, false},
     {"RecolourEveryPixelApart", "MemcpyCanvas", 0, true},
     {"EditorSliderStepLive", nullptr, 2'000.0, false},
