@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "palette_dialogs/palettebrowser.h"
+#include "palette_dialogs/focusring.h"
 
 #include "palette_dialogs/palettestriplist.h"
 
@@ -66,5 +67,6 @@ PaletteBrowser::PaletteBrowser(PaletteCatalogue &catalogue, const QList<ShownPal
         emit paletteChosen(palette);
         accept();
     });
+    new FocusRing(this); // the focus plainly visible
     list_->setFocus();
 }

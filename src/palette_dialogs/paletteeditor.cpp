@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "palette_dialogs/paletteeditor.h"
+#include "palette_dialogs/focusring.h"
 
 #include "palette/palettenumber.h"
 #include "palette_dialogs/numberfield.h"
@@ -151,6 +152,7 @@ PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
         emit wavesChanged(waves_);
     });
     showWaves();
+    new FocusRing(this); // the focus plainly visible
     NumberField *first = field(0, WaveTerm::Phase);
     first->setFocus();
     first->selectAll();

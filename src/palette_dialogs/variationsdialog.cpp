@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "palette_dialogs/variationsdialog.h"
+#include "palette_dialogs/focusring.h"
 
 #include "palette_dialogs/variationgrid.h"
 
@@ -39,6 +40,7 @@ VariationsDialog::VariationsDialog(const ShownPalette &shown, const PaletteWaves
         accept();
     });
     drawMore();
+    new FocusRing(this); // the focus plainly visible
     grid_->setFocus();
 }
 

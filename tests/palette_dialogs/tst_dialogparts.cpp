@@ -4,9 +4,12 @@
 #include "palette/palettenumber.h"
 #include "palette/paletterandom.h"
 #include "palette_dialogs/dialogplacement.h"
+#include "palette_dialogs/focusring.h"
 #include "palette_dialogs/numberfield.h"
 #include "palette_dialogs/waveplot.h"
 
+#include <QDialog>
+#include <QLineEdit>
 #include <QtTest>
 
 class TestDialogParts : public QObject {
@@ -18,6 +21,7 @@ private slots:
     void aFieldReadsOnlyAWholeNumber_data();
     void aFieldReadsOnlyAWholeNumber();
     void thePlotShowsTheWavesOverTheStrip();
+    void theFocusRingSurroundsTheFocusedControl();
 };
 
 void TestDialogParts::aDialogGoesBesideTheControls_data()
@@ -112,6 +116,34 @@ void TestDialogParts::thePlotShowsTheWavesOverTheStrip()
                      qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
         }
     }
+}
+
+void TestDialogParts::theFocusRingSurroundsTheFocusedControl()
+{
+    QDialog dialog;
+    dialog.resize(300, 200);
+    auto *field = new QLineEdit(&dialog);
+    field->setGeometry(40, 50, 120, 24);
+    auto *ring = new FocusRing(&dialog);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    ring->follow(field);
+    QCOMPARE(ring->geometry(), QRect(37, 47, 126, 30)); // 2 pixels, a pixel away
+    QVERIFY(ring->isVisible());
+    const QImage shown = dialog.grab().toImage();
+    const QRgb highlight = dialog.palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    QCOMPARE(shown.pixel(37, 47), highlight);
+    QCOMPARE(shown.pixel(38, 60), highlight);  // the left side, two wide
+    QCOMPARE(shown.pixel(162, 76), highlight); // the bottom right corner
+    QVERIFY(shown.pixel(39, 60) != highlight); // the gap before the field
+    field->move(100, 100);
+    QCOMPARE(ring->geometry(), QRect(97, 97, 126, 30));
+    QLineEdit elsewhere; // a control of another window
+    ring->follow(&elsewhere);
+    QVERIFY(!ring->isVisible());
+    ring->follow(field);
+    field->hide();
+    QVERIFY(!ring->isVisible());
 }
 
 QTEST_MAIN(TestDialogParts)
