@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "palette_dialogs/palettebrowser.h"
-#include "palette_dialogs/focusring.h"
+#include "palette_dialogs/dialogdress.h"
 
 #include "palette_dialogs/palettestriplist.h"
 
@@ -26,10 +26,7 @@ PaletteBrowser::PaletteBrowser(PaletteCatalogue &catalogue, const QList<ShownPal
                                PaletteNumber shown, QWidget *parent)
     : QDialog(parent), list_(new PaletteStripList(catalogue, kept)), numberField_(new QSpinBox)
 {
-    setWindowTitle(QStringLiteral("Browse palettes"));
-    QFont sharp = font(); // text without smoothing, as everything the program paints
-    sharp.setStyleStrategy(QFont::NoAntialias);
-    setFont(sharp);
+    dressDialog(this, QStringLiteral("Browse palettes"));
     auto *layout = new QVBoxLayout(this);
     auto *about = new QLabel(QStringLiteral(
         "The kept palettes, then the numbered ones, 1 to 1,000,000, as the strip shows them. "
@@ -67,6 +64,5 @@ PaletteBrowser::PaletteBrowser(PaletteCatalogue &catalogue, const QList<ShownPal
         emit paletteChosen(palette);
         accept();
     });
-    new FocusRing(this); // the focus plainly visible
     list_->setFocus();
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "palette_dialogs/paletteeditor.h"
-#include "palette_dialogs/focusring.h"
+#include "palette_dialogs/dialogdress.h"
 
 #include "palette/palettenumber.h"
 #include "palette_dialogs/numberfield.h"
@@ -70,10 +70,7 @@ PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
                              const QString &title, QWidget *parent)
     : QDialog(parent), waves_(shown), own_(own), plot_(new WavePlot), refusal_(new QLabel)
 {
-    setWindowTitle(QStringLiteral("Edit palette"));
-    QFont sharp = font(); // text without smoothing, as everything the program paints
-    sharp.setStyleStrategy(QFont::NoAntialias);
-    setFont(sharp);
+    dressDialog(this, QStringLiteral("Edit palette"));
     auto *grid = new QGridLayout(this);
     auto *about = new QLabel(
         QStringLiteral("%1. Each channel is a sine wave along the strip: its phase is where the "
@@ -152,7 +149,6 @@ PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
         emit wavesChanged(waves_);
     });
     showWaves();
-    new FocusRing(this); // the focus plainly visible
     NumberField *first = field(0, WaveTerm::Phase);
     first->setFocus();
     first->selectAll();

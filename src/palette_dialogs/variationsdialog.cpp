@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "palette_dialogs/variationsdialog.h"
-#include "palette_dialogs/focusring.h"
+#include "palette_dialogs/dialogdress.h"
 
 #include "palette_dialogs/variationgrid.h"
 
@@ -15,10 +15,7 @@ VariationsDialog::VariationsDialog(const ShownPalette &shown, const PaletteWaves
                                    VariationRandom &random, QWidget *parent)
     : QDialog(parent), shown_(shown), own_(own), random_(random), grid_(new VariationGrid)
 {
-    setWindowTitle(QStringLiteral("Variations"));
-    QFont sharp = font(); // text without smoothing, as everything the program paints
-    sharp.setStyleStrategy(QFont::NoAntialias);
-    setFont(sharp);
+    dressDialog(this, QStringLiteral("Variations"));
     auto *layout = new QVBoxLayout(this);
     auto *about = new QLabel(
         QStringLiteral("%1 in the middle, eight variations around it. Click one, or move with "
@@ -40,7 +37,6 @@ VariationsDialog::VariationsDialog(const ShownPalette &shown, const PaletteWaves
         accept();
     });
     drawMore();
-    new FocusRing(this); // the focus plainly visible
     grid_->setFocus();
 }
 

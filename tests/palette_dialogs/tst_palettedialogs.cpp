@@ -4,6 +4,7 @@
 #include "main_window/form1.h"
 #include "main_window/statusline.h"
 #include "palette/palettecatalogue.h"
+#include "palette_dialogs/focusring.h"
 #include "palette_dialogs/numberfield.h"
 #include "palette_dialogs/palettebrowser.h"
 #include "palette_dialogs/paletteeditor.h"
@@ -336,6 +337,9 @@ void TestPaletteDialogs::theFocusStartsInTheRedPhaseWithItsValueSelected()
 {
     PaletteEditor *editor = openEditor();
     QCOMPARE(editor->focusWidget(), editor->field(0, WaveTerm::Phase));
+    QVERIFY(editor->findChild<FocusRing *>()); // which rings the focused control
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Edit palette"));
+    QCOMPARE(editor->font().styleStrategy(), QFont::NoAntialias);
     QCOMPARE(editor->field(0, WaveTerm::Phase)->selectedText(),
              QStringLiteral("5.243853766918183"));
     // Typing replaces the whole value.
