@@ -4,7 +4,9 @@
 #include "main_window/form1.h"
 #include "main_window/statusline.h"
 #include "palette_dialogs/numberfield.h"
+#include "palette_dialogs/palettebrowser.h"
 #include "palette_dialogs/paletteeditor.h"
+#include "palette_dialogs/palettestriplist.h"
 #include "picture_files/pngchunk.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"
@@ -53,6 +55,7 @@ private slots:
     void editPaletteRecoloursLiveAndCancelPutsTheCanvasBack();
     void aSavedPngBringsItsPaletteAndColumnsBack();
     void aSaveAfterUndoingAPaletteKeepsThePaletteOfThePixels();
+    void theBrowsersPreviewRecoloursTheCanvasAndEscapePutsItBack();
     void aSaveKeepsOnlyTheColumnsThePixelsShow();
     void aRecipeThatDoesNotFitOpensPlain_data();
     void aRecipeThatDoesNotFitOpensPlain();
@@ -342,6 +345,22 @@ void TestLivePalette::aSaveAfterUndoingAPaletteKeepsThePaletteOfThePixels()
              QStringLiteral("Picture opened from %1 with its palette: Palette 5 is on the strip.")
                  .arg(path));
     QCOMPARE(later.Picture1->surface().ColumnAt(130, 300), StripColumn(200));
+}
+
+void TestLivePalette::theBrowsersPreviewRecoloursTheCanvasAndEscapePutsItBack()
+{
+    pickFromStrip(0);
+    dragOn(form_->Picture1, {{50, 60}, {50, 60}});
+    form_->commands().livePalette->trigger();
+    const QImage canvas = form_->Picture1->surface().Image().copy();
+    form_->commands().browsePalettes->trigger();
+    auto *browser = form_->findChild<PaletteBrowser *>();
+    QVERIFY(browser);
+    QTest::keyClick(browser->list(), Qt::Key_Down); // palette 2's column 0
+    QCOMPARE(canvasAt(*form_, {50, 60}), RGB(0xFA, 0xF3, 0x5A));
+    QTest::keyClick(browser->list(), Qt::Key_Escape);
+    QCOMPARE(form_->Picture1->surface().Image(), canvas);
+    QCOMPARE(form_->color, std::optional<ColorValue>(RGB(17, 216, 101)));
 }
 
 QString TestLivePalette::saveAStroke()
