@@ -184,7 +184,7 @@ void Form1::askToExportPalette()
         return;
     }
     int swatches = kShownPaletteColumns;
-    if (QFileInfo(path).suffix().toLower() == QLatin1String("gpl")) {
+    if (namesGimpPalette(path)) {
         bool ok = false;
         swatches = QInputDialog::getInt(
             this, QStringLiteral("GIMP palette swatches"),

@@ -45,7 +45,7 @@ QImage paletteTexture(const ShownPalette &palette)
 std::optional<QString> exportPalette(const ShownPalette &palette, const QString &path, int swatches)
 {
     const QString ending = QFileInfo(path).suffix().toLower();
-    if (ending == QLatin1String("gpl")) {
+    if (namesGimpPalette(path)) {
         if (swatches < kFewestSwatches || swatches > kShownPaletteColumns) {
             return QStringLiteral("A GIMP palette holds 2 to 525 swatches.");
         }
@@ -90,6 +90,11 @@ std::optional<QString> exportKeptPalettes(const QList<ShownPalette> &kept, const
         }
     }
     return std::nullopt;
+}
+
+bool namesGimpPalette(const QString &path)
+{
+    return QFileInfo(path).suffix().toLower() == QLatin1String("gpl");
 }
 
 QStringList paletteExportFilters()

@@ -43,5 +43,8 @@ std::optional<QString> exportPalette(const ShownPalette &palette, const QString 
 // reason, in words, when it fails.
 std::optional<QString> exportKeptPalettes(const QList<ShownPalette> &kept, const QString &path);
 
+// Whether `path` names a GIMP palette: its ending is .gpl, in any case.
+bool namesGimpPalette(const QString &path);
+
 // The file dialog's filters, in the order above.
 QStringList paletteExportFilters();

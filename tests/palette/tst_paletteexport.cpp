@@ -59,6 +59,8 @@ private slots:
     void aGimpPaletteTakesEvenlySpacedSwatches_data();
     void aGimpPaletteTakesEvenlySpacedSwatches();
     void keptPalettesGoOutAsLinesOrOneGimpPaletteEach();
+    void aGimpPaletteIsNamedByItsEndingInAnyCase_data();
+    void aGimpPaletteIsNamedByItsEndingInAnyCase();
 };
 
 void TestPaletteExport::palette17ForCode_data()
@@ -191,6 +193,25 @@ void TestPaletteExport::keptPalettesGoOutAsLinesOrOneGimpPaletteEach()
     QVERIFY(second.open(QIODevice::ReadOnly));
     QCOMPARE(second.readAll().left(63), "GIMP Palette\nName: sinepaint palette 1\nColumns: 64\n"
                                         " 74 216 101\n");
+}
+
+void TestPaletteExport::aGimpPaletteIsNamedByItsEndingInAnyCase_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("gimp"); // the swatches are asked for, and written
+    QTest::newRow("sunset.gpl") << "/home/me/sunset.gpl" << true;
+    QTest::newRow("SUNSET.GPL") << "/home/me/SUNSET.GPL" << true;
+    QTest::newRow("a.Gpl") << "a.Gpl" << true;
+    QTest::newRow("a.gpl.txt") << "a.gpl.txt" << false;
+    QTest::newRow("gpl, no ending") << "/home/me/gpl" << false;
+    QTest::newRow("a.json") << "a.json" << false;
+}
+
+void TestPaletteExport::aGimpPaletteIsNamedByItsEndingInAnyCase()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, gimp);
+    QCOMPARE(namesGimpPalette(path), gimp);
 }
 
 QTEST_MAIN(TestPaletteExport)

@@ -15,6 +15,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QMessageBox>
@@ -24,6 +25,7 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest>
 
 class TestPaletteDialogs : public QObject {
@@ -54,6 +56,7 @@ private slots:
     void upAndPageUpStopAtPalette1AndEndShowsTheLastWholeRow();
     void theBrowserPreviewsAndEscapePutsTheStripBackExactly();
     void digitsJumpAndTheNumberFieldFollows();
+    void theWheelMovesTheSelectionARowANotch();
     void aClickSelectsADoubleClickTakes();
     void keptPalettesComeFirstAndExportTogether();
     void severalPastedLinesGoOntoTheShelf();
@@ -549,6 +552,28 @@ void TestPaletteDialogs::digitsJumpAndTheNumberFieldFollows()
     browser->numberField()->setValue(17);
     QCOMPARE(browser->list()->current(), PaletteNumber(17));
     QCOMPARE(column(0), RGB(0x89, 0x47, 0xF9));
+}
+
+void TestPaletteDialogs::theWheelMovesTheSelectionARowANotch()
+{
+    QVERIFY(form_->goToPalette(10));
+    PaletteBrowser *browser = openBrowser();
+    QWidget *rows = browser->list()->viewport();
+    auto turn = [&](int delta) {
+        QWheelEvent wheel(QPointF(100, 100), rows->mapToGlobal(QPointF(100, 100)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(rows, &wheel);
+    };
+    turn(-240); // two notches towards the user: two rows on
+    QCOMPARE(browser->list()->current(), PaletteNumber(12));
+    QCOMPARE(browser->numberField()->value(), 12);
+    turn(120);
+    QCOMPARE(browser->list()->current(), PaletteNumber(11));
+    turn(60); // half a notch from a touchpad: nothing yet
+    QCOMPARE(browser->list()->current(), PaletteNumber(11));
+    turn(60);
+    QCOMPARE(browser->list()->current(), PaletteNumber(10));
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 10")); // previewed only, no step
 }
 
 void TestPaletteDialogs::aClickSelectsADoubleClickTakes()
