@@ -114,9 +114,9 @@ PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
                 name->setBuddy(made.field);
             }
             connect(made.field, &NumberField::numberTyped, this,
-                    [this, channel, term](double value) { setTerm(channel, term, value, true); });
+                    [this, channel, term](double value) { setTerm(channel, term, value); });
             connect(made.slider, &QSlider::valueChanged, this, [this, channel, term](int step) {
-                setTerm(channel, term, step / kTerms[int(term)].stepsPerUnit, false);
+                setTerm(channel, term, step / kTerms[int(term)].stepsPerUnit);
             });
             for (QWidget *next :
                  {static_cast<QWidget *>(made.field), static_cast<QWidget *>(made.slider)}) {
@@ -192,14 +192,15 @@ void PaletteEditor::showWaves()
     plot_->setWaves(waves_);
 }
 
-void PaletteEditor::setTerm(int channel, WaveTerm term, double value, bool typed)
+void PaletteEditor::setTerm(int channel, WaveTerm term, double value)
 {
     const TermScale &scale = kTerms[int(term)];
     ChannelWave wave = waves_[std::size_t(channel)];
     // A period of 0, or so near it that the last column over it is no number, is no palette.
     const bool noPalette =
         term == WaveTerm::Period && !std::isfinite(float(kPaletteColumns - 1) / float(value));
-    if (typed && (!(value >= scale.leastTyped && value <= scale.mostTyped) || noPalette)) {
+    // Only a typed value can be refused: a slider's are all within these bounds.
+    if (!(value >= scale.leastTyped && value <= scale.mostTyped) || noPalette) {
         const QString channelName = QString::fromLatin1(kChannelNames[channel]).remove(u'&');
         refusal_->setText(
             QStringLiteral("%1 is not taken: the %2 %3 is a number from %4 to %5%6.")
@@ -208,9 +209,6 @@ void PaletteEditor::setTerm(int channel, WaveTerm term, double value, bool typed
                      QLocale(QLocale::English).toString(scale.leastTyped, 'f', 0),
                      QLocale(QLocale::English).toString(scale.mostTyped, 'f', 0),
                      term == WaveTerm::Period ? QStringLiteral(", not 0") : QString()));
-        return;
-    }
-    if (noPalette) {
         return;
     }
     double period = double(wave.period);

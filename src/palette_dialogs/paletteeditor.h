@@ -53,7 +53,7 @@ private:
     };
 
     void showWaves();
-    void setTerm(int channel, WaveTerm term, double value, bool typed);
+    void setTerm(int channel, WaveTerm term, double value);
     Control &control(int channel, WaveTerm term);
 
     PaletteWaves waves_;
