@@ -185,6 +185,13 @@ void TestPaletteExport::keptPalettesGoOutAsLinesOrOneGimpPaletteEach()
                                 "26.862747; blue phase 6.084489276409149 period 62.029648",
                                 paletteLine(numbered(5)).toUtf8(), ""}));
 
+    // An ending in capitals is the same file of lines, not a folder.
+    QCOMPARE(exportKeptPalettes(kept, folder.filePath("KEPT.TXT")), std::nullopt);
+    QVERIFY(QFileInfo(folder.filePath("KEPT.TXT")).isFile());
+    QFile capitals(folder.filePath("KEPT.TXT"));
+    QVERIFY(capitals.open(QIODevice::ReadOnly) && lines.seek(0));
+    QCOMPARE(capitals.readAll(), lines.readAll());
+
     QCOMPARE(exportKeptPalettes(kept, folder.filePath("gimp")), std::nullopt);
     QCOMPARE(QDir(folder.filePath("gimp")).entryList(QDir::Files),
              QStringList({"01-sinepaint-palette-5.gpl", "02-sinepaint-palette-1-changed.gpl",
