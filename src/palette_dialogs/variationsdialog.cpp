@@ -27,8 +27,6 @@ VariationsDialog::VariationsDialog(const ShownPalette &shown, const PaletteWaves
     layout->addWidget(grid_, 0, Qt::AlignHCenter);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     QPushButton *more = buttons->addButton(QStringLiteral("&More"), QDialogButtonBox::ActionRole);
-    more->setAutoDefault(false); // Enter is the grid's
-    buttons->button(QDialogButtonBox::Cancel)->setAutoDefault(false);
     layout->addWidget(buttons);
     connect(more, &QPushButton::clicked, this, &VariationsDialog::drawMore);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
