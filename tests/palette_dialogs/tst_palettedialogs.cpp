@@ -456,6 +456,11 @@ void TestPaletteDialogs::aSliderMovesAHundredthOfItsRangeAnArrowKey()
     const double values[] = {blue.phase, double(blue.period), blue.amplitude, blue.offset};
     QCOMPARE(values[term], term == int(WaveTerm::Period) ? double(float(value)) : value);
     QVERIFY(editor->slider(2, WaveTerm(term))->width() >= 200); // long enough to be precise
+    // Each slider to the right of its field, on the field's row.
+    const QRect field = editor->field(2, WaveTerm(term))->geometry();
+    const QRect slider = editor->slider(2, WaveTerm(term))->geometry();
+    QVERIFY(slider.left() > field.right());
+    QVERIFY(slider.top() < field.bottom() && slider.bottom() > field.top());
 }
 
 void TestPaletteDialogs::thePhaseSliderShowsThePhaseWithinTheTurn_data()
