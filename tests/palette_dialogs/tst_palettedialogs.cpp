@@ -518,6 +518,10 @@ void TestPaletteDialogs::upAndPageUpStopAtPalette1AndEndShowsTheLastWholeRow()
     // 18 whole rows in sight: 999,983 to 1,000,000.
     QCOMPARE(browser->list()->viewport()->height() / PaletteStripList::kRowHeight, 18);
     QCOMPARE(browser->list()->firstShown(), PaletteNumber(999'983));
+    // The scroll bar's end shows the same last page, not rows past the last.
+    browser->list()->verticalScrollBar()->setValue(0);
+    browser->list()->verticalScrollBar()->setValue(browser->list()->verticalScrollBar()->maximum());
+    QCOMPARE(browser->list()->firstShown(), PaletteNumber(999'983));
     QTest::keyClick(browser->list(), Qt::Key_PageDown);
     QCOMPARE(browser->list()->current(), PaletteNumber(1'000'000));
 }
