@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (int x = 0; x < kPaletteColumns; ++x) {
         for (const ChannelWave &wave : read.palette.waves) {
             const int value = channelValue(wave, x);
-            if (value < 0 || value > 252) {
+            if (value < 0 || value > 255) {
                 __builtin_trap();
             }
         }
