@@ -278,10 +278,14 @@ QString iconFault(const QByteArray &bytes, qint64 mostPixels)
             !(bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)) {
             return kDamaged;
         }
+        // A colour table longer than the depth can name is not read at all.
+        if (bits <= 8 && used > (1u << bits)) {
+            return kDamaged;
+        }
         if (width * height > mostPixels) {
             return tooManyPixels(width, height, mostPixels);
         }
-        const qint64 colours = bits > 8 ? 0 : used > 0 && used < (1u << bits) ? used : 1 << bits;
+        const qint64 colours = bits > 8 ? 0 : used > 0 ? used : 1 << bits;
         const qint64 rows = (width * bits + 31) / 32 * 4, maskRows = (width + 31) / 32 * 4;
         if (!picture.has(0, 40 + 4 * colours + (rows + maskRows) * height)) {
             return incompleteBecause(kDataMissing);

@@ -220,6 +220,15 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
         << QByteArray::fromHex("000001000100") + QByteArray::fromHex("0020000000002000") +
                little32(quint32(zeroWide.size())) + little32(22) + zeroWide
         << kDamaged;
+    // An icon's 4-bit bitmap claiming 3,587,560,917 colours, past the 16 its pixels can name:
+    // Qt reads no colour table at all, and would show what memory held.
+    const QByteArray tooMany = little32(40) + little32(2) + little32(2) + little16(1) +
+                               little16(4) + QByteArray(16, '\0') + little32(0xd5d5d5d5) +
+                               little32(0) + QByteArray(16 * 4 + 8, '\x11');
+    QTest::newRow("icon whose 4-bit bitmap claims more colours than 16")
+        << QByteArray::fromHex("000001000100") + QByteArray::fromHex("0201000001000400") +
+               little32(quint32(tooMany.size())) + little32(22) + tooMany
+        << kDamaged;
     // A PNG whose text chunk claims 800 MB: refused before libpng asks for them.
     QByteArray longText = png;
     longText.insert(33, QByteArray::fromHex("30000000") + "tEXtx");
