@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The code keeps its rooms: no source file over 500 lines, the form's own file under 400, and
 # includes only run downwards: surface and picture_files at the bottom, then palette, then
-# canvas_tools, the palette dialogs, main_window, and the start-up code (app) at the top.
+# canvas_tools, the palette dialogs, the other dialogs, main_window, and the start-up code
+# (app) at the top.
 # Usage: code_rooms_test.sh SOURCE_FOLDER
 set -uo pipefail
 cd "$1" || exit 1
@@ -26,8 +27,9 @@ declare -A allowed=(
     [palette]="surface picture_files"
     [canvas_tools]="surface picture_files palette"
     [palette_dialogs]="surface picture_files palette canvas_tools"
-    [main_window]="surface picture_files palette canvas_tools palette_dialogs"
-    [app]="surface picture_files palette canvas_tools palette_dialogs main_window"
+    [dialogs]="surface picture_files palette canvas_tools palette_dialogs"
+    [main_window]="surface picture_files palette canvas_tools palette_dialogs dialogs"
+    [app]="surface picture_files palette canvas_tools palette_dialogs dialogs main_window"
 )
 for folder in "${!allowed[@]}"; do
     while IFS=: read -r file included; do

@@ -201,3 +201,15 @@ std::optional<StepState> History::move(std::deque<Step> &from, std::deque<Step> 
     to.push_back(std::move(step));
     return result;
 }
+
+History::Timeline History::timeline(int most) const
+{
+    Timeline shown{{}, int(undone_.size())};
+    for (auto step = undone_.begin(); step != undone_.end() && shown.names.size() < most; ++step) {
+        shown.names.append(step->name);
+    }
+    for (auto step = done_.rbegin(); step != done_.rend() && shown.names.size() < most; ++step) {
+        shown.names.append(step->name);
+    }
+    return shown;
+}

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <initializer_list>
@@ -77,6 +78,15 @@ public:
     // it; nothing when there is no step to undo. Redo does the step again.
     std::optional<StepState> undo();
     std::optional<StepState> redo();
+
+    // The names of the last `most` steps, newest first: those that could be redone, then those
+    // that could be undone; `current` is where the step undo would take back is among them (the
+    // number of steps that could be redone), `names.size()` or more when it is none of them.
+    struct Timeline {
+        QStringList names;
+        int current = 0;
+    };
+    Timeline timeline(int most) const;
 
     // The bytes the kept steps hold, those that can be undone and those that can be redone.
     qsizetype bytes() const { return bytes_; }

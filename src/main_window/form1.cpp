@@ -11,12 +11,14 @@
 #include "main_window/form1layout.h"
 #include "main_window/statusline.h"
 #include "palette/sinepalette.h"
+#include "palette_dialogs/focusring.h"
 #include "picture_files/bitmapfile.h"
 #include "picture_files/picturename.h"
 #include "surface/devicepixels.h"
 #include "surface/picturebox.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -57,6 +59,8 @@ Form1::Form1(Clock clock, QString saveFolder, PaletteNumber firstPalette)
     connect(Picture1, &PictureBox::mouseMove, this, &Form1::Picture1_MouseMove);
     connect(Picture1, &PictureBox::mouseUp, this, &Form1::Picture1_MouseUp);
     connect(Picture2, &PictureBox::mouseDown, this, &Form1::Picture2_MouseDown);
+    showOverCanvas();
+    new FocusRing(clientArea_); // the focus plainly seen on the black window and its buttons
     setTabOrder();
     resize(Form1Layout::kRestoredClientSize +
            QSize(0, menuBar()->sizeHint().height() + statusLine_->sizeHint().height()));
@@ -159,6 +163,7 @@ void Form1::Command1_Click()
 {
     stopCycle();
     recordStep(QStringLiteral("Change palette"), [this] { NewPalette(); });
+    statusLine_->remark(QStringLiteral("%1 is on the strip.").arg(paletteTitle(palette_)));
 }
 
 // "brush selection"
@@ -216,6 +221,7 @@ void Form1::Picture1_MouseDown(int Button, int /*Shift*/, float X, float Y)
     } else if (Button == kLeftButtonOnly && connectedStrokes) {
         paintBrush(X, Y);
     }
+    showPointer();
 }
 
 void Form1::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
@@ -223,6 +229,7 @@ void Form1::Picture1_MouseMove(int Button, int /*Shift*/, float X, float Y)
     Picture1->surface().FillStyle = PictureSurface::kFillSolid;
     if (Button == kLeftButtonOnly) {
         paintBrush(X, Y);
+        showPointer(); // the colour under it has changed
     }
 }
 
@@ -253,6 +260,7 @@ void Form1::ShowBrushSize()
 {
     drawBrushSizeIndicator(windowSurface_, mera);
     showStatus();
+    Picture1->refreshOverlay();
 }
 
 void Form1::showStatus()
@@ -315,9 +323,13 @@ void Form1::SaveToDisk()
 {
     Picture3->surface().copyFrom(Picture1->surface());
     const QString path = picturePath();
+    // The name is one per picture: a second save writes over the first.
+    const bool again = path == lastSavePath_ && QFileInfo::exists(path);
     if (const auto failure = pictureWriter_.SavePicture(Picture3->surface().Image(), path)) {
         reportSaveFailure(path, *failure);
     } else {
-        reportSaved(path);
+        reportSaved(path, again ? lastSaveTime_ : QDateTime());
+        lastSavePath_ = path;
+        lastSaveTime_ = clock_();
     }
 }

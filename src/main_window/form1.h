@@ -6,6 +6,7 @@
 #include "canvas_tools/history.h"
 #include "canvas_tools/livecolours.h"
 #include "canvas_tools/stroke.h"
+#include "dialogs/keyswindow.h"
 #include "palette/palettecatalogue.h"
 #include "palette/palettenumber.h"
 #include "palette/paletterandom.h"
@@ -25,6 +26,7 @@
 #include <optional>
 
 class ClientArea;
+class QMenu;
 class QLabel;
 class StatusLine;
 class PictureBox;
@@ -80,10 +82,14 @@ public:
         QAction *brushSelection, *largerBrush, *smallerBrush, *connectedStrokes;
         QAction *colourAlongStroke, *colourStep;
         QAction *mirrorNone, *mirrorLeftRight, *mirrorTopBottom, *mirrorFourWays;
-        QAction *mirrorKaleidoscope6, *mirrorKaleidoscope8, *nextMirror;
-        QAction *help, *about, *aboutQt;
+        QAction *mirrorKaleidoscope6, *mirrorKaleidoscope8, *nextMirror, *showGuides;
+        QAction *help, *keysAndCommands, *about, *aboutQt;
     };
     const Commands &commands() const { return commands_; }
+    // Every command of the table as Help → Keys and commands lists it, in menu order.
+    const QList<KeysRow> &keysRows() const { return keysRows_; }
+    // Edit → History: the last steps, newest first, filled each time it opens.
+    QMenu *historyMenu() const { return historyMenu_; }
 
     // What the commands' dialogs hand on, and drops and pastes. Each is one step that can be
     // undone, or a message and no change at all; each returns whether it worked. Pictures in and
@@ -142,6 +148,9 @@ public:
     // column every `colourStep` pixels of the stroke's path (1 to 50).
     bool colourAlongStroke = false;
     int colourStep = 4;
+    // Brush → Show guides, on at every start: the brush's outline under the pointer, at each
+    // mirror copy, and the mirror's axes over the canvas.
+    bool showGuides = true;
 
     // Chosen in the Palette menu, off at every start: every painted pixel that remembers its
     // strip column shows that column's colour on the strip, and follows every change of it.
@@ -174,6 +183,10 @@ private:
     StepState currentState() const;
     void showState(const StepState &state);
     void updateUndoCommands();
+    void fillHistoryMenu();
+    // Undoes (steps > 0) or redoes (steps < 0) that many steps as one jump.
+    void jumpInHistory(int steps);
+    void showKeysAndCommands();
 
     // Handlers of the window's events (form1.cpp).
     void Form_Load();
@@ -210,6 +223,11 @@ private:
     void askForColourStep();
     void setMirror(Mirror mode);
     void stepMirror();
+    // What the canvas shows over its pixels (form1_guides.cpp): the outline and the guides, and
+    // where the pointer is in the status bar.
+    void showOverCanvas();
+    void setShowGuides(bool on);
+    void showPointer();
 
     // Pictures in and out (form1_pictures.cpp): the commands that ask with a dialog or use the
     // clipboard, drops, and the messages of a failure.
@@ -220,7 +238,8 @@ private:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void reportSaveFailure(const QString &path, const QString &reason);
-    void reportSaved(const QString &path);
+    // Says where the picture was saved, and when the save it replaced was made, if any.
+    void reportSaved(const QString &path, const QDateTime &replacedSave = {});
     bool reportNotTaken(const QString &source, const QString &reason); // returns false
     void reportFailure(const QString &title, const QString &text);
 
@@ -276,6 +295,10 @@ private:
     QLabel *brushSize_ = nullptr;     // names the brush-size indicator to assistive technology
     StatusLine *statusLine_ = nullptr;
     Commands commands_;
+    QList<KeysRow> keysRows_;
+    QMenu *historyMenu_ = nullptr;
+    QString lastSavePath_; // where "save on disk D:" wrote this run, and when
+    QDateTime lastSaveTime_;
     BitmapWriter pictureWriter_; // writes the saved pictures
     History history_;
     QTimer *cycleTimer_ = nullptr; // a frame of the cycle at the screen's refresh rate

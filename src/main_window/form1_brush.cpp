@@ -97,6 +97,7 @@ void Form1::setMirror(Mirror mode)
         items[i]->setChecked(kMirrors[i] == mode);
     }
     showStatus();
+    Picture1->refreshOverlay();
 }
 
 void Form1::stepMirror()

@@ -6,6 +6,7 @@
 
 #include "main_window/form1.h"
 
+#include "dialogs/filedialogs.h"
 #include "main_window/statusline.h"
 #include "palette/palettecycle.h"
 #include "picture_files/animationfile.h"
@@ -13,7 +14,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QProgressDialog>
 #include <QScreen>
@@ -138,13 +138,12 @@ void Form1::askToExportAnimation()
     const QString webp = QStringLiteral("Animated WebP (*.webp)");
     const QString folder = QStringLiteral("PNG frames in a folder (*)");
     QString chosen;
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export animation"),
-                                     QDir(lastFolder_).filePath(imeslike + QStringLiteral(".webp")),
-                                     QStringList{webp, folder}.join(QStringLiteral(";;")), &chosen);
+    QString path = askForFileToSave(this, QStringLiteral("Export animation"),
+                                    QDir(lastFolder_).filePath(imeslike + QStringLiteral(".webp")),
+                                    QStringList{webp, folder}.join(QStringLiteral(";;")), &chosen);
     if (!path.isEmpty() && chosen == folder) {
-        path = QFileDialog::getExistingDirectory(this, QStringLiteral("Folder for the frames"),
-                                                 QFileInfo(path).absolutePath());
+        path = askForFolder(this, QStringLiteral("Folder for the frames"),
+                            QFileInfo(path).absolutePath());
     }
     if (path.isEmpty()) {
         return;

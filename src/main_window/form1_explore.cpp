@@ -6,12 +6,12 @@
 
 #include "main_window/form1.h"
 
+#include "dialogs/filedialogs.h"
 #include "main_window/statusline.h"
 #include "palette/paletteexport.h"
 #include "palette_dialogs/variationsdialog.h"
 
 #include <QDir>
-#include <QFileDialog>
 
 void Form1::askForVariations()
 {
@@ -67,7 +67,7 @@ void Form1::askToExportKeptPalettes()
         return;
     }
     // A name ending in .txt is one file of lines; any other name is a folder of GIMP palettes.
-    const QString path = QFileDialog::getSaveFileName(
+    const QString path = askForFileToSave(
         this, QStringLiteral("Export kept palettes"),
         QDir(lastFolder_).filePath(QStringLiteral("sinepaint-kept-palettes.txt")),
         QStringLiteral("Palette lines, one a line (*.txt);;GIMP palettes, one a file, into a "

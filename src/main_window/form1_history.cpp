@@ -10,6 +10,8 @@
 #include "surface/picturebox.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QMenu>
 
 void Form1::recordStep(const QString &name, const std::function<void()> &change)
 {
@@ -87,4 +89,48 @@ void Form1::updateUndoCommands()
     commands_.redo->setText(named(QStringLiteral("&Redo"), history_.redoName()));
     commands_.undo->setEnabled(history_.canUndo() || cycleColours);
     commands_.redo->setEnabled(history_.canRedo());
+}
+
+// Edit → History: the last 30 steps, newest first, the one the canvas is just after marked;
+// choosing one undoes or redoes to just after it.
+void Form1::fillHistoryMenu()
+{
+    historyMenu_->clear();
+    const History::Timeline timeline = history_.timeline(30);
+    auto *group = new QActionGroup(historyMenu_);
+    for (int place = 0; place < timeline.names.size(); ++place) {
+        QAction *item = historyMenu_->addAction(timeline.names[place]);
+        item->setCheckable(true);
+        item->setChecked(place == timeline.current);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this,
+                [this, steps = place - timeline.current] { jumpInHistory(steps); });
+    }
+    if (timeline.names.isEmpty()) {
+        historyMenu_->addAction(QStringLiteral("No steps yet"))->setEnabled(false);
+    }
+}
+
+void Form1::jumpInHistory(int steps)
+{
+    stopCycle();
+    endStroke();
+    if (steps == 0) {
+        return;
+    }
+    const bool back = steps > 0;
+    std::optional<StepState> state;
+    for (int step = 0; step < std::abs(steps); ++step) {
+        state = back ? history_.undo() : history_.redo();
+    }
+    if (state) {
+        showState(*state);
+        const QString name = history_.undoName();
+        statusLine_->remark((back ? QStringLiteral("Undone: %1 steps, %2.")
+                                  : QStringLiteral("Redone: %1 steps, %2."))
+                                .arg(std::abs(steps))
+                                .arg(name.isEmpty() ? QStringLiteral("back to the start")
+                                                    : QStringLiteral("to just after ") + name));
+    }
+    updateUndoCommands();
 }

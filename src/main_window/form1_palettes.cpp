@@ -5,6 +5,7 @@
 
 #include "main_window/form1.h"
 
+#include "dialogs/filedialogs.h"
 #include "main_window/clientarea.h"
 #include "main_window/form1layout.h"
 #include "main_window/statusline.h"
@@ -18,7 +19,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QScrollArea>
@@ -110,12 +110,11 @@ void Form1::askForPalette()
 {
     stopCycle();
     bool ok = false;
-    const int number = QInputDialog::getInt(this, QStringLiteral("Go to palette"),
-                                            QStringLiteral("Palette number (%1 to %2):")
-                                                .arg(kFirstPaletteNumber)
-                                                .arg(kLastPaletteNumber),
-                                            int(palette_.number), int(kFirstPaletteNumber),
-                                            int(kLastPaletteNumber), 1, &ok);
+    const int number = QInputDialog::getInt(
+        this, QStringLiteral("Go to palette"),
+        QStringLiteral("Palette number (%1 to %2):")
+            .arg(numberText(kFirstPaletteNumber), numberText(kLastPaletteNumber)),
+        int(palette_.number), int(kFirstPaletteNumber), int(kLastPaletteNumber), 1, &ok);
     if (ok) {
         goToPalette(PaletteNumber(number));
     }
@@ -173,7 +172,7 @@ void Form1::askToBrowsePalettes()
 void Form1::askToExportPalette()
 {
     stopCycle();
-    const QString path = QFileDialog::getSaveFileName(
+    const QString path = askForFileToSave(
         this, QStringLiteral("Export palette"),
         QDir(lastFolder_)
             .filePath(QStringLiteral("sinepaint-palette-%1%2.gpl")

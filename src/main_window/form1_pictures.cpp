@@ -5,6 +5,7 @@
 
 #include "main_window/form1.h"
 
+#include "dialogs/filedialogs.h"
 #include "main_window/statusline.h"
 #include "palette/picturerecipe.h"
 #include "surface/picturebox.h"
@@ -175,9 +176,8 @@ bool Form1::savePictureAs(const QString &typedPath, PictureFormat chosen)
 
 void Form1::askToOpen()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open picture"), lastFolder_,
-                                     openFilters().join(QStringLiteral(";;")));
+    const QString path = askForFileToOpen(this, QStringLiteral("Open picture"), lastFolder_,
+                                          openFilters().join(QStringLiteral(";;")));
     if (!path.isEmpty()) {
         openPicture(path);
     }
@@ -197,6 +197,7 @@ void Form1::askToSaveAs()
     dialog.selectFile(imeslike + u'.' + pictureEnding(chosen()));
     connect(&dialog, &QFileDialog::filterSelected, &dialog,
             [&] { dialog.setDefaultSuffix(pictureEnding(chosen())); });
+    dialog.resize(roomySize(&dialog));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         savePictureAs(dialog.selectedFiles().constFirst(), chosen());
     }
@@ -244,10 +245,13 @@ void Form1::reportSaveFailure(const QString &path, const QString &reason)
                       .arg(QDir::toNativeSeparators(path), reason));
 }
 
-void Form1::reportSaved(const QString &path)
+void Form1::reportSaved(const QString &path, const QDateTime &replacedSave)
 {
-    statusLine_->remark(QStringLiteral("Picture saved as %1.")
-                            .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    statusLine_->remark(replacedSave.isValid()
+                            ? QStringLiteral("Picture saved again as %1, replacing the save of %2.")
+                                  .arg(shown, replacedSave.toString(QStringLiteral("HH:mm:ss")))
+                            : QStringLiteral("Picture saved as %1.").arg(shown));
 }
 
 void Form1::reportFailure(const QString &title, const QString &text)

@@ -3,8 +3,11 @@
 
 #include "main_window/statusline.h"
 
+#include "main_window/messagelabel.h"
+
 #include <QLabel>
 #include <QPixmap>
+#include <QTimer>
 
 namespace {
 
@@ -16,16 +19,24 @@ constexpr int kSwatchSide = 14;
 } // namespace
 
 StatusLine::StatusLine()
-    : swatch_(new QLabel), colour_(addField()), radius_(addField()), modes_(addField()),
-      palette_(addField())
+    : message_(new MessageLabel), remarkTime_(new QTimer(this)), pointer_(addField()),
+      pointerColour_(addField()), swatch_(new QLabel), colour_(addField()), radius_(addField()),
+      modes_(addField()), palette_(addField())
 {
+    addWidget(message_, 1);
+    remarkTime_->setSingleShot(true);
+    remarkTime_->setInterval(kRemarkTime);
+    connect(remarkTime_, &QTimer::timeout, this, &StatusLine::clearMessage);
+    pointer_->setAccessibleName(QStringLiteral("Pointer position"));
+    pointerColour_->setAccessibleName(QStringLiteral("Colour under the pointer"));
+    pointerColour_->setToolTip(QStringLiteral("The colour under the pointer"));
     setSizeGripEnabled(false);
     QFont sharp = font(); // text without smoothing, as everything the program paints
     sharp.setStyleStrategy(QFont::NoAntialias);
     setFont(sharp);
     swatch_->setFixedSize(kSwatchSide, kSwatchSide);
     swatch_->setAccessibleName(QStringLiteral("Painting colour"));
-    insertPermanentWidget(0, swatch_);
+    insertPermanentWidget(2, swatch_);
     showColour(0);
 }
 
@@ -75,14 +86,43 @@ void StatusLine::showPalette(const QString &title)
     palette_->setText(title);
 }
 
+void StatusLine::showPointer(std::optional<QPoint> pixel, ColorValue colour)
+{
+    pointer_->setText(pixel ? QStringLiteral("%1, %2").arg(pixel->x()).arg(pixel->y()) : QString());
+    pointerColour_->setText(pixel ? toQColor(colour).name(QColor::HexRgb).toUpper() : QString());
+}
+
 void StatusLine::remark(const QString &sentence)
 {
-    showMessage(sentence, kRemarkTime);
+    message_->setMessage(sentence);
+    remarkTime_->start();
 }
 
 void StatusLine::announce(const QString &sentence)
 {
-    showMessage(sentence);
+    message_->setMessage(sentence);
+    remarkTime_->stop();
+}
+
+QString StatusLine::currentMessage() const
+{
+    return message_->message();
+}
+
+void StatusLine::clearMessage()
+{
+    remarkTime_->stop();
+    message_->setMessage({});
+}
+
+QString StatusLine::pointerText() const
+{
+    return pointer_->text();
+}
+
+QString StatusLine::pointerColourText() const
+{
+    return pointerColour_->text();
 }
 
 QString StatusLine::colourText() const

@@ -10,11 +10,15 @@
 
 #include <optional>
 
+class MessageLabel;
 class QLabel;
+class QTimer;
 
-// The status bar below the client area. On its right, at all times: the painting colour as a
-// swatch and as #RRGGBB, the brush radius, the brush modes and the palette on the strip. On its
-// left, a sentence on what just happened or what comes next.
+// The status bar below the client area. On its right: while the pointer is over the canvas, its
+// pixel ("x, y") and the colour under it; at all times, the painting colour as a swatch and as
+// #RRGGBB, the brush radius, the brush modes and the palette on the strip. On its left, a
+// sentence on what just happened or what comes next, shortened in the middle where it would
+// not fit, and whole in its tooltip.
 class StatusLine : public QStatusBar {
     Q_OBJECT
 
@@ -26,11 +30,16 @@ public:
     void showModes(bool connectedStrokes, Mirror mirror, bool livePalette = false,
                    bool colourAlongStroke = false);
     void showPalette(const QString &title);
+    // The pointer's pixel on the canvas and the colour there; nothing for no pixel.
+    void showPointer(std::optional<QPoint> pixel, ColorValue colour);
 
     // A remark on what just happened, shown for a while.
     void remark(const QString &sentence);
     // What comes next, shown until the next remark or clear().
     void announce(const QString &sentence);
+    // The sentence shown, whole, and its end.
+    QString currentMessage() const;
+    void clearMessage();
 
     // The fields as shown, for tests and assistive technology.
     QLabel *swatch() const { return swatch_; }
@@ -38,10 +47,17 @@ public:
     QString radiusText() const;
     QString modesText() const;
     QString paletteText() const;
+    QString pointerText() const;
+    QString pointerColourText() const;
+    MessageLabel *messageLabel() const { return message_; }
 
 private:
     QLabel *addField();
 
+    MessageLabel *message_;
+    QTimer *remarkTime_;
+    QLabel *pointer_;
+    QLabel *pointerColour_;
     QLabel *swatch_;
     QLabel *colour_;
     QLabel *radius_;

@@ -118,9 +118,8 @@ PaletteLineRead readPaletteLine(const QString &text)
     if (!number || *number < kFirstPaletteNumber || *number > kLastPaletteNumber) {
         return {{},
                 QStringLiteral("The palette number %1 is not a whole number from %2 to %3.")
-                    .arg(quoted(match.captured(1)))
-                    .arg(kFirstPaletteNumber)
-                    .arg(kLastPaletteNumber)};
+                    .arg(quoted(match.captured(1)), numberText(kFirstPaletteNumber),
+                         numberText(kLastPaletteNumber))};
     }
     ShownPalette palette{*number, {}};
     for (int channel = 0; channel < 3; ++channel) {

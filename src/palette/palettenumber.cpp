@@ -5,6 +5,8 @@
 
 #include "palette/paletterandom.h"
 
+#include <QLocale>
+
 bool ShownPalette::operator==(const ShownPalette &other) const
 {
     return number == other.number && changed == other.changed && sameStrip(waves, other.waves);
@@ -37,8 +39,13 @@ bool sameStrip(const PaletteWaves &a, const PaletteWaves &b)
     return sameWave(a[0], b[0]) && sameWave(a[1], b[1]) && sameWave(a[2], b[2]);
 }
 
+QString numberText(qint64 number)
+{
+    return QLocale(QLocale::English).toString(number);
+}
+
 QString paletteTitle(const ShownPalette &palette)
 {
-    const QString title = QStringLiteral("Palette %1").arg(palette.number);
+    const QString title = QStringLiteral("Palette %1").arg(numberText(palette.number));
     return palette.changed ? title + QStringLiteral(" (changed)") : title;
 }

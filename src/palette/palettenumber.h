@@ -41,3 +41,6 @@ bool sameWave(const ChannelWave &a, const ChannelWave &b);
 
 // "Palette 17", or "Palette 17 (changed)" when it is not palette 17's own strip.
 QString paletteTitle(const ShownPalette &palette);
+
+// A number as the window writes it, its thousands grouped: "1,000,000".
+QString numberText(qint64 number);

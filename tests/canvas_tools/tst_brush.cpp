@@ -286,7 +286,8 @@ void TestBrush::aStampRepaintsOnlyItsSquare()
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     PaintWatcher watcher;
     form_->Picture1->installEventFilter(&watcher);
-    form_->Command2->click(); // radius 3
+    form_->commands().showGuides->trigger(); // the outline repaints its own ring besides
+    form_->Command2->click();                // radius 3
     QCoreApplication::processEvents();
     watcher.painted = QRegion();
     sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 200, 100), Qt::NoButton,
@@ -295,6 +296,18 @@ void TestBrush::aStampRepaintsOnlyItsSquare()
     // The disc's square, x 197..203 and y 97..103, and one pixel round it, in the box's own
     // coordinates (inside its 2-pixel border).
     QCOMPARE(watcher.painted.boundingRect(), QRect(198, 98, 9, 9));
+
+    // With the guides shown, the outline around the disc too: its light line x 296..304, its
+    // dark one x 295..305, and one pixel round them.
+    form_->commands().showGuides->trigger();
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(form_->Picture1, &leave);
+    QCoreApplication::processEvents();
+    watcher.painted = QRegion();
+    sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 300, 100), Qt::NoButton,
+              Qt::LeftButton);
+    QTRY_VERIFY(!watcher.painted.isEmpty());
+    QCOMPARE(watcher.painted.boundingRect(), QRect(296, 96, 13, 13));
 }
 
 QTEST_MAIN(TestBrush)

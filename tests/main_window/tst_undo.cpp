@@ -134,14 +134,10 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
         << QStringList{
                "&New image", "&Open…", "&Save on disk D:", "Save &As…", "&Export animation…",
                "-",          "&Quit"};
-    QTest::newRow("Edit") << "&Edit" << QStringList{"&Undo",
-                                                    "&Redo",
-                                                    "-",
-                                                    "&Copy",
-                                                    "&Paste",
-                                                    "-",
-                                                    "Change &color",
-                                                    "Ca&ncel change color"};
+    QTest::newRow("Edit") << "&Edit"
+                          << QStringList{"&Undo", "&Redo",         "&History",
+                                         "-",     "&Copy",         "&Paste",
+                                         "-",     "Change &color", "Ca&ncel change color"};
     QTest::newRow("Palette") << "&Palette"
                              << QStringList{"Palette 1",
                                             "-",
@@ -159,12 +155,19 @@ void TestUndo::theMenusHoldTheirItemsInOrder_data()
                                             "&Live palette",
                                             "C&ycle colours",
                                             "Cycle spee&d…"};
-    QTest::newRow("Brush") << "&Brush"
-                           << QStringList{"&Brush selection",   "&Larger brush",
-                                          "&Smaller brush",     "-",
-                                          "&Connected strokes", "Colour &along the stroke",
-                                          "Colour s&tep…",      "&Mirror"};
-    QTest::newRow("Help") << "&Help" << QStringList{"&Help", "-", "&About sinepaint", "About &Qt"};
+    QTest::newRow("Brush") << "&Brush" << QStringList{"&Brush selection",
+                                                      "&Larger brush",
+                                                      "&Smaller brush",
+                                                      "-",
+                                                      "&Connected strokes",
+                                                      "Colour &along the stroke",
+                                                      "Colour s&tep…",
+                                                      "&Mirror",
+                                                      "-",
+                                                      "Show &guides"};
+    QTest::newRow("Help") << "&Help"
+                          << QStringList{"&Help", "&Keys and commands", "-", "&About sinepaint",
+                                         "About &Qt"};
 }
 
 void TestUndo::theMenusHoldTheirItemsInOrder()

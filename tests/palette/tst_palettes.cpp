@@ -101,7 +101,7 @@ void TestPalettes::goingToAPaletteIsOneUndoableStep()
     QVERIFY(!form_->goToPalette(0));
     QVERIFY(!form_->goToPalette(1'000'001));
     QVERIFY(form_->goToPalette(1'000'000));
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 1000000"));
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 1,000,000"));
     form_->commands().undo->trigger();
     QCOMPARE(stripTitle(), QStringLiteral("Palette 1"));
     QCOMPARE(column(0), RGB(17, 216, 101));
@@ -131,7 +131,7 @@ void TestPalettes::theCopiedLineNamesThePaletteAndPastesBack()
     form_->commands().copyPalette->trigger();
     QVERIFY(form_->goToPalette(3));
     QVERIFY(form_->pastePalette());
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 1000000"));
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 1,000,000"));
     QCOMPARE(form_->Picture2->surface().Image(), last);
 }
 

@@ -549,7 +549,7 @@ void TestPaletteDialogs::theBrowserPreviewsAndEscapePutsTheStripBackExactly()
     QTest::keyClick(browser->list(), Qt::Key_End);
     QCOMPARE(column(0), RGB(0xD2, 0xF2, 0x06)); // palette 1,000,000
     QTest::keyClick(browser->list(), Qt::Key_Return);
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 1000000"));
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 1,000,000"));
     QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Browse palettes"));
     form_->commands().undo->trigger();
     QCOMPARE(form_->Picture2->surface().Image(), before);

@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 The sinepaint developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "canvas_tools/brushoutline.h"
+
+#include "surface/picturesurface.h"
+
+#include <cmath>
+
+namespace {
+
+// A line through `centre` (in device units) at a slope along its longer axis: `across` is how far
+// the other coordinate moves for one device pixel along; `vertical` when it runs down.
+struct GuideLine {
+    bool vertical;
+    double across;
+};
+
+void addPixel(OverlayPiece &piece, QPoint device, QRgb colour)
+{
+    piece.pixels.push_back({device, colour});
+    piece.bounds |= QRect(device, QSize(1, 1));
+}
+
+} // namespace
+
+OverlayPiece brushOutline(const DeviceGrid &grid, QPoint centre, int radius)
+{
+    // The device pixels around the disc, two beyond it on every side.
+    const int margin = 2;
+    const QRect box(
+        QPoint(grid.firstDevice(centre.x() - radius, grid.origin.x()) - margin,
+               grid.firstDevice(centre.y() - radius, grid.origin.y()) - margin),
+        QPoint(grid.firstDevice(centre.x() + radius + 1, grid.origin.x()) - 1 + margin,
+               grid.firstDevice(centre.y() + radius + 1, grid.origin.y()) - 1 + margin));
+    enum Kind : char { outside, inside, light };
+    std::vector<char> kinds(std::size_t(box.width()) * std::size_t(box.height()), outside);
+    auto kindAt = [&](int x, int y) -> char & {
+        return kinds[std::size_t(y - box.top()) * std::size_t(box.width()) +
+                     std::size_t(x - box.left())];
+    };
+    auto has = [&](int x, int y, Kind kind) { return box.contains(x, y) && kindAt(x, y) == kind; };
+    auto beside = [&](int x, int y, Kind kind) {
+        return has(x - 1, y, kind) || has(x + 1, y, kind) || has(x, y - 1, kind) ||
+               has(x, y + 1, kind);
+    };
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QPoint pixel = grid.shown({x, y}) - centre;
+            if (std::abs(pixel.x()) <= discHalfWidth(radius, pixel.y())) {
+                kindAt(x, y) = inside;
+            }
+        }
+    }
+    OverlayPiece piece;
+    std::vector<QPoint> lights;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (kindAt(x, y) == outside && beside(x, y, inside)) {
+                lights.push_back({x, y});
+            }
+        }
+    }
+    for (const QPoint at : lights) {
+        kindAt(at.x(), at.y()) = light;
+    }
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const char kind = kindAt(x, y);
+            const bool dark = kind == outside && beside(x, y, light);
+            if ((kind == light || dark) && grid.showsSurface({x, y})) {
+                addPixel(piece, {x, y}, dark ? kOutlineDark : kOutlineLight);
+            }
+        }
+    }
+    return piece;
+}
+
+OverlayPiece mirrorGuides(const DeviceGrid &grid, Mirror mirror)
+{
+    const double root3 = std::sqrt(3.0);
+    const GuideLine horizontal{false, 0}, vertical{true, 0};
+    std::vector<GuideLine> lines;
+    switch (mirror) {
+    case Mirror::none:
+        break;
+    case Mirror::leftRight:
+        lines = {vertical};
+        break;
+    case Mirror::topBottom:
+        lines = {horizontal};
+        break;
+    case Mirror::fourWays:
+        lines = {horizontal, vertical};
+        break;
+    case Mirror::kaleidoscope6: // at 0, 60 and 120 degrees
+        lines = {horizontal, {true, 1 / root3}, {true, -1 / root3}};
+        break;
+    case Mirror::kaleidoscope8: // at 0, 45, 90 and 135 degrees
+        lines = {horizontal, {false, 1}, vertical, {false, -1}};
+        break;
+    }
+    // The middle pixel's centre, in device units.
+    const QPointF middle(((grid.size.width() - 1) / 2 + 0.5 + grid.origin.x()) * grid.scale,
+                         ((grid.size.height() - 1) / 2 + 0.5 + grid.origin.y()) * grid.scale);
+    const QRect device = grid.deviceRect();
+    OverlayPiece piece;
+    for (const GuideLine &line : lines) {
+        const double start = line.vertical ? middle.y() : middle.x();
+        const double other = line.vertical ? middle.x() : middle.y();
+        const int first = line.vertical ? device.top() : device.left();
+        const int last = line.vertical ? device.bottom() : device.right();
+        for (int along = first; along <= last; ++along) {
+            if ((along - int(std::floor(start))) % 2 != 0) {
+                continue; // dotted, a pixel on the middle's own
+            }
+            const int at = int(std::floor(other + (along + 0.5 - start) * line.across));
+            const QPoint pixel = line.vertical ? QPoint(at, along) : QPoint(along, at);
+            if (grid.showsSurface(pixel)) {
+                addPixel(piece, pixel, kGuideColour);
+            }
+        }
+    }
+    return piece;
+}
