@@ -215,34 +215,38 @@ void TestCycle::theCommandLineExportsWithoutAWindow_data()
     QTest::addColumn<QStringList>("arguments"); // after the picture; %1 is the folder
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("frames"); // in %1/out.webp
+    QTest::addColumn<int>("frames");    // in %1/out.webp
+    QTest::addColumn<bool>("onePixel"); // of the picture remembers a column, not a disc
     QTest::newRow("4 frames, a turn in 3 s")
         << QStringList{"--export-animation", "%1/out.webp", "--frames", "4", "--cycle-seconds", "3"}
-        << 0 << QString() << 4;
+        << 0 << QString() << 4 << false;
+    QTest::newRow("a picture of one run of one column")
+        << QStringList{"--export-animation", "%1/out.webp", "--frames", "4", "--cycle-seconds", "3"}
+        << 0 << QString() << 4 << true;
     QTest::newRow("60 frames unless told")
-        << QStringList{"--export-animation", "%1/out.webp"} << 0 << QString() << 60;
+        << QStringList{"--export-animation", "%1/out.webp"} << 0 << QString() << 60 << false;
     QTest::newRow("--frames 0")
         << QStringList{"--export-animation", "%1/out.webp", "--frames", "0"} << 1
         << "sinepaint: --frames takes a whole number from 2 to 240, not '0'\n"
-        << 0;
+        << 0 << false;
     QTest::newRow("--frames 100000")
         << QStringList{"--export-animation", "%1/out.webp", "--frames", "100000"} << 1
         << "sinepaint: --frames takes a whole number from 2 to 240, not '100000'\n"
-        << 0;
+        << 0 << false;
     QTest::newRow("--cycle-seconds 0")
         << QStringList{"--export-animation", "%1/out.webp", "--cycle-seconds", "0"} << 1
         << "sinepaint: --cycle-seconds takes a whole number from 1 to 60, not '0'\n"
-        << 0;
+        << 0 << false;
     QTest::newRow("a folder that does not exist")
         << QStringList{"--export-animation", "%1/gone/out.webp"} << 1
         << "sinepaint: the animation cannot be written to %1/gone/out.webp: The folder %1/gone "
            "does not exist.\n"
-        << 0;
+        << 0 << false;
     QTest::newRow("neither .webp nor a folder")
         << QStringList{"--export-animation", "%1/out.gif"} << 1
         << "sinepaint: the animation cannot be written to %1/out.gif: An animation is written as "
            "a .webp file or into a folder, not as .gif.\n"
-        << 0;
+        << 0 << false;
 }
 
 void TestCycle::theCommandLineExportsWithoutAWindow()
@@ -251,8 +255,18 @@ void TestCycle::theCommandLineExportsWithoutAWindow()
     QFETCH(int, status);
     QFETCH(QString, text);
     QFETCH(int, frames);
+    QFETCH(bool, onePixel);
     clickOn(form_->Picture2, 200, 14);
-    dragOn(form_->Picture1, {{50, 60}, {50, 60}});
+    if (onePixel) { // one pixel of its own colour, turned into the strip's by change color
+        QImage grey(525, 437, QImage::Format_RGB32);
+        grey.fill(qRgb(240, 240, 240));
+        grey.setPixel(50, 60, qRgb(1, 2, 3));
+        QVERIFY(form_->takePicture(grey, QStringLiteral("test")));
+        form_->Command4->click();
+        clickOn(form_->Picture1, 50, 60);
+    } else {
+        dragOn(form_->Picture1, {{50, 60}, {50, 60}});
+    }
     const QString picture = folder_->filePath(QStringLiteral("picture.png"));
     QVERIFY(form_->savePictureAs(picture, PictureFormat::Png));
     for (QString &argument : arguments) {
@@ -267,6 +281,7 @@ void TestCycle::theCommandLineExportsWithoutAWindow()
     QCOMPARE(written.size(), frames);
     if (frames == 4) {
         QCOMPARE(written[1].pixel(50, 60), qRgb(90, 78, 1));
+        QCOMPARE(written[1].pixel(onePixel ? 51 : 53, 60), qRgb(240, 240, 240)); // past it
         QCOMPARE(end, 3000); // four frames of 750 ms: one turn in 3 s
     } else if (frames == 60) {
         QCOMPARE(end, 60 * 133); // 8 s a turn, 133 ms a frame
