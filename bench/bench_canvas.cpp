@@ -8,7 +8,10 @@
 #include "main_window/form1.h"
 #include "surface/picturebox.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -97,6 +100,40 @@ void BrushStampRadius10(benchmark::State &state)
     });
 }
 BENCHMARK(BrushStampRadius10)->UseRealTime();
+
+// A move of a drag over the window's canvas, radius 10, from the mouse event to the repainted
+// window: the disc painted and, with Brush → Show guides, the brush's outline moved with it.
+template <bool outline> void MoveOverCanvas(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    Form1 form(&localNow, folder.path());
+    form.show();
+    QCoreApplication::processEvents();
+    if (form.showGuides != outline) {
+        form.commands().showGuides->trigger();
+    }
+    while (form.mera < 10) {
+        form.commands().largerBrush->trigger();
+    }
+    PictureBox *canvas = form.Picture1;
+    auto send = [&](QEvent::Type type, QPoint at) {
+        const QPointF local = QPointF(canvas->contentsRect().topLeft() + at);
+        QMouseEvent event(type, local, canvas->mapTo(canvas->window(), local),
+                          canvas->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &event);
+    };
+    send(QEvent::MouseButtonPress, {20, 20});
+    int move = 0;
+    measure(state, [&] {
+        send(QEvent::MouseMove, {20 + move % 480, 20 + (move / 480) % 400});
+        QCoreApplication::processEvents();
+        move += 3;
+    });
+    send(QEvent::MouseButtonRelease, {20, 20});
+}
+BENCHMARK(MoveOverCanvas<false>)->Name("MoveWithoutOutline")->UseRealTime();
+BENCHMARK(MoveOverCanvas<true>)->Name("MoveWithOutline")->UseRealTime();
 
 // A connected move of 500 pixels at radius 10: a disc at every pixel between two points, as a
 // fast drag paints it with connected strokes on, with the one repaint request.

@@ -28,6 +28,7 @@ constexpr Target kTargets[] = {
     {"SaveClick", "SaveFileOfTheSameSize", 1.2, false},
     {"CopyAndEncode", "MemcpyCanvas", 0, true},
     {"BrushStampRadius10", nullptr, 2.0, false},
+    {"MoveWithOutline", "MoveWithoutOutline", 1.1, false},
     {"ConnectedMove500", nullptr, 200.0, false},
     {"ConnectedMove500Kaleidoscope8", nullptr, 1600.0, false},
     {"ConnectedMove500ColourAlong", "ConnectedMove500", 1.2, false},

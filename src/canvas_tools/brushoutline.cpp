@@ -44,10 +44,15 @@ OverlayPiece brushOutline(const DeviceGrid &grid, QPoint centre, int radius)
         return has(x - 1, y, kind) || has(x + 1, y, kind) || has(x, y - 1, kind) ||
                has(x, y + 1, kind);
     };
+    // Each device column's offset from the centre in canvas pixels, and each row's half width.
+    std::vector<int> across(std::size_t(box.width()));
+    for (int x = box.left(); x <= box.right(); ++x) {
+        across[std::size_t(x - box.left())] = std::abs(grid.shown({x, 0}).x() - centre.x());
+    }
     for (int y = box.top(); y <= box.bottom(); ++y) {
+        const qint64 half = discHalfWidth(radius, grid.shown({0, y}).y() - centre.y());
         for (int x = box.left(); x <= box.right(); ++x) {
-            const QPoint pixel = grid.shown({x, y}) - centre;
-            if (std::abs(pixel.x()) <= discHalfWidth(radius, pixel.y())) {
+            if (across[std::size_t(x - box.left())] <= half) {
                 kindAt(x, y) = inside;
             }
         }

@@ -4,7 +4,7 @@
 # The brush in a real X window at a scale: a fast drag with connected strokes on (Ctrl+L) leaves
 # an unbroken line, Four ways (Ctrl+M three times) paints a disc at four places, the status bar
 # is below the client area, Escape cancels change color, and ] and [ grow and shrink the
-# brush-size indicator.
+# brush-size indicator; the brush's outline follows the pointer and the guides show the mirror.
 # Usage: painting_window_test.sh PATH_TO_SINEPAINT SCALE
 set -euo pipefail
 
@@ -39,7 +39,8 @@ for centre in "101 300" "423 300" "101 136" "423 136"; do
     set -- $centre
     expect_pixel $((106 + $1)) $((canvas_top + $2)) "$colour" "Four ways left out ($1, $2)"
 done
-expect_pixel $((106 + 262)) $((canvas_top + 300)) "240,240,240" "Four ways painted between its discs"
+# (Row 301: row 300 holds a dot of the dotted guide down the middle column.)
+expect_pixel $((106 + 262)) $((canvas_top + 301)) "240,240,240" "Four ways painted between its discs"
 
 # The status bar is there, below the client area; Ctrl+R then Escape disarms change color: a
 # press on the grey then paints one disc and recolours nothing.
@@ -68,4 +69,25 @@ key bracketright
 wait_for indicator_differs radius2
 key bracketleft
 wait_for eval '! indicator_differs radius2'
-echo "painting at scale $scale: connected strokes, Four ways, the status bar, Escape and the brush-size keys all fine"
+# The brush under the pointer: over canvas pixel (100, 100), the outline's light line just above
+# the disc of radius 2 and at its Four ways copy (424, 100), the disc's own pixels left alone, and
+# the dotted guides through the middle pixel (262, 218). Brush → Show guides turns both off.
+move_to $((106 + 100)) $((canvas_top + 100))
+expect_pixel $((106 + 100)) $((canvas_top + 97)) "255,255,255" "no outline above the pointer"
+expect_pixel $((106 + 424)) $((canvas_top + 97)) "255,255,255" "no outline at the mirror copy"
+expect_pixel $((106 + 100)) $((canvas_top + 98)) "240,240,240" "the outline covers the disc"
+expect_pixel $((106 + 262)) $((canvas_top + 0)) "128,128,128" "no guide down the middle column"
+expect_pixel $((106 + 0)) $((canvas_top + 218)) "128,128,128" "no guide across the middle row"
+key alt+b
+sleep 0.5
+key g
+expect_pixel $((106 + 100)) $((canvas_top + 97)) "240,240,240" "Show guides left the outline"
+expect_pixel $((106 + 262)) $((canvas_top + 0)) "240,240,240" "Show guides left the guides"
+# Back on, and the pointer off the canvas: the outline goes with it, the guides stay.
+key alt+b
+sleep 0.5
+key g
+move_to 40 $((canvas_top + 100))
+expect_pixel $((106 + 100)) $((canvas_top + 97)) "240,240,240" "the outline stayed after the pointer left"
+expect_pixel $((106 + 262)) $((canvas_top + 0)) "128,128,128" "the guides went with the pointer"
+echo "painting at scale $scale: connected strokes, Four ways, the status bar, Escape, the brush-size keys, the outline and the guides all fine"

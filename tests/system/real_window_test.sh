@@ -109,7 +109,8 @@ wait_for same_as_saved
 
 # Undo and redo, with the keyboard. shot NAME keeps the canvas as shown; same_canvas NAME waits
 # until the canvas shows exactly that again.
-shot() {
+shot() { # the pointer off the canvas first, and with it the brush's outline
+    xdotool mousemove --sync $((left + 4)) $((top + canvas_y))
     import -window root -crop "525x437+$((left + canvas_x))+$((top + canvas_y))" "$work/$1.png"
 }
 canvas_is() {
