@@ -297,9 +297,6 @@ void Form1::createMenus()
             {QString::fromUtf8(row.menu).remove(u'&').replace(u'/', QStringLiteral(" → ")),
              QString::fromUtf8(row.text).remove(u'&').remove(u'…'), keys.join(QStringLiteral(", ")),
              tip.isEmpty() ? tip : tip + u'.'});
-        if (!row.button && !tip.isEmpty()) {
-            action->setToolTip(tip);
-        }
         if (row.button) {
             QPushButton *button = this->*row.button;
             connect(button, &QPushButton::clicked, action, &QAction::trigger);

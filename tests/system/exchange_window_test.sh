@@ -142,4 +142,28 @@ xdotool windowactivate --sync "$window"
 key ctrl+shift+c
 wait_for sh -c "xclip -selection clipboard -o | grep -qE '^sinepaint palette (19|[2-9][0-9]|1[0-9][0-9]): '"
 
-echo "exchange at scale $scale: menu bar, open, right-press pick, save as, copy, go to, copy and paste of a palette and its export all fine"
+# The same from the keyboard alone: the browser opens on the palette on the strip, Down twice
+# and Return take the palette two numbers on.
+browsed=$(xclip -selection clipboard -o | sed -E 's/^sinepaint palette ([0-9]+):.*/\1/')
+key ctrl+shift+b
+xdotool windowactivate --sync "$(window_named "Browse palettes")"
+sleep 0.3
+xdotool key Down Down Return
+wait_for sh -c "! xdotool search --onlyvisible --name '^Browse palettes\$'"
+xdotool windowactivate --sync "$window"
+key ctrl+shift+c
+wait_for sh -c "xclip -selection clipboard -o | grep -q '^sinepaint palette $((browsed + 2)): '"
+# Variations (Ctrl+Shift+J) from the keyboard alone: the focus on the middle palette, Right and
+# Return take the variation beside it; Ctrl+Z puts the strip back.
+strip_shot before-variations
+key ctrl+shift+j
+xdotool windowactivate --sync "$(window_named "Variations")"
+sleep 0.3
+xdotool key Right Return
+wait_for sh -c "! xdotool search --onlyvisible --name '^Variations\$'"
+wait_for strip_differs before-variations
+xdotool windowactivate --sync "$window"
+key ctrl+z
+wait_for eval '! strip_differs before-variations'
+
+echo "exchange at scale $scale: menu bar, open, right-press pick, save as, copy, go to, copy and paste of a palette and its export, browsing and variations all fine"
