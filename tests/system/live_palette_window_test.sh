@@ -20,7 +20,9 @@ disc() { # disc STRIP_COLUMN CANVAS_X CANVAS_Y: picks the column and paints one 
     move_to $((106 + $2)) $((canvas_top + $3))
     xdotool mouseup 1
 }
-canvas() { # canvas NAME: keeps the canvas as shown
+canvas() { # canvas NAME: keeps the canvas as shown, the pointer and its outline off it
+    move_to 40 $((canvas_top + 100))
+    sleep 0.3
     import -window root -crop \
         "$(device 524)x$(device 436)+$((left + $(device 106)))+$((top + $(device "$canvas_top")))" \
         "$work/$1.png"

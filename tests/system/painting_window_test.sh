@@ -39,8 +39,8 @@ for centre in "101 300" "423 300" "101 136" "423 136"; do
     set -- $centre
     expect_pixel $((106 + $1)) $((canvas_top + $2)) "$colour" "Four ways left out ($1, $2)"
 done
-# (Row 301: row 300 holds a dot of the dotted guide down the middle column.)
-expect_pixel $((106 + 262)) $((canvas_top + 301)) "240,240,240" "Four ways painted between its discs"
+# (Column 263: column 262 holds the dotted guide down the middle.)
+expect_pixel $((106 + 263)) $((canvas_top + 300)) "240,240,240" "Four ways painted between its discs"
 
 # The status bar is there, below the client area; Ctrl+R then Escape disarms change color: a
 # press on the grey then paints one disc and recolours nothing.

@@ -111,6 +111,7 @@ wait_for same_as_saved
 # until the canvas shows exactly that again.
 shot() { # the pointer off the canvas first, and with it the brush's outline
     xdotool mousemove --sync $((left + 4)) $((top + canvas_y))
+    sleep 0.3
     import -window root -crop "525x437+$((left + canvas_x))+$((top + canvas_y))" "$work/$1.png"
 }
 canvas_is() {
