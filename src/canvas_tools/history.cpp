@@ -204,7 +204,7 @@ std::optional<StepState> History::move(std::deque<Step> &from, std::deque<Step> 
 
 History::Timeline History::timeline(int most) const
 {
-    Timeline shown{{}, int(undone_.size())};
+    Timeline shown{{}, int(undone_.size()), int(undone_.size() + done_.size())};
     for (auto step = undone_.begin(); step != undone_.end() && shown.names.size() < most; ++step) {
         shown.names.append(step->name);
     }

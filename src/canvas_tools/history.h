@@ -81,10 +81,12 @@ public:
 
     // The names of the last `most` steps, newest first: those that could be redone, then those
     // that could be undone; `current` is where the step undo would take back is among them (the
-    // number of steps that could be redone), `names.size()` or more when it is none of them.
+    // number of steps that could be redone), `names.size()` or more when it is none of them;
+    // `total` counts all the kept steps, of which the oldest is step 0.
     struct Timeline {
         QStringList names;
         int current = 0;
+        int total = 0;
     };
     Timeline timeline(int most) const;
 

@@ -184,8 +184,8 @@ private:
     void showState(const StepState &state);
     void updateUndoCommands();
     void fillHistoryMenu();
-    // Undoes (steps > 0) or redoes (steps < 0) that many steps as one jump.
-    void jumpInHistory(int steps);
+    // Undoes or redoes, as one jump, to just after step `step` (the oldest kept is step 0).
+    void jumpInHistory(int step);
     void showKeysAndCommands();
 
     // Handlers of the window's events (form1.cpp).

@@ -96,31 +96,45 @@ void Form1::updateUndoCommands()
 void Form1::fillHistoryMenu()
 {
     historyMenu_->clear();
-    const History::Timeline timeline = history_.timeline(30);
+    History::Timeline timeline = history_.timeline(30);
     auto *group = new QActionGroup(historyMenu_);
-    for (int place = 0; place < timeline.names.size(); ++place) {
-        QAction *item = historyMenu_->addAction(timeline.names[place]);
+    auto add = [&](const QString &name, bool current) {
+        QAction *item = historyMenu_->addAction(name);
         item->setCheckable(true);
-        item->setChecked(place == timeline.current);
+        item->setChecked(current);
         group->addAction(item);
-        connect(item, &QAction::triggered, this,
-                [this, steps = place - timeline.current] { jumpInHistory(steps); });
+        return item;
+    };
+    if (cycleColours) {
+        // A choice stops the cycle first: a step of its own, after which nothing is redone.
+        connect(add(QStringLiteral("Cycle colours"), true), &QAction::triggered, this,
+                &Form1::stopCycle);
+        timeline.names = timeline.names.mid(timeline.current, 29);
+        timeline.total -= timeline.current;
+        timeline.current = -1;
     }
-    if (timeline.names.isEmpty()) {
+    for (int place = 0; place < timeline.names.size(); ++place) {
+        const int step = timeline.total - 1 - place;
+        connect(add(timeline.names[place], place == timeline.current), &QAction::triggered, this,
+                [this, step] { jumpInHistory(step); });
+    }
+    if (timeline.names.isEmpty() && !cycleColours) {
         historyMenu_->addAction(QStringLiteral("No steps yet"))->setEnabled(false);
     }
 }
 
-void Form1::jumpInHistory(int steps)
+void Form1::jumpInHistory(int step)
 {
     stopCycle();
     endStroke();
+    const History::Timeline now = history_.timeline(0);
+    const int steps = (now.total - now.current - 1) - step; // undone: more than 0
     if (steps == 0) {
         return;
     }
     const bool back = steps > 0;
     std::optional<StepState> state;
-    for (int step = 0; step < std::abs(steps); ++step) {
+    for (int count = 0; count < std::abs(steps); ++count) {
         state = back ? history_.undo() : history_.redo();
     }
     if (state) {

@@ -241,6 +241,16 @@ void TestFeedback::theHistoryJumpsToJustAfterAStep()
     form_->commands().undo->trigger(); // the start: nothing marked
     QCOMPARE(historyShown(),
              (QStringList{"New image", "Change palette", "Stroke", "Change palette"}));
+    // While colours cycle, stopping them is the newest step, and what could be redone goes.
+    form_->commands().redo->trigger(); // palette 2
+    form_->commands().cycleColours->trigger();
+    QTest::qWait(200); // a fortieth of a turn: the strip has moved
+    QCOMPARE(historyShown(), (QStringList{"*Cycle colours", "Change palette"}));
+    form_->historyMenu()->actions().at(1)->trigger(); // the cycle's step undone
+    QVERIFY(!form_->cycleColours);
+    QCOMPARE(form_->palette().number, 2u);
+    QVERIFY(!form_->palette().changed);
+    QCOMPARE(historyShown(), (QStringList{"Cycle colours", "*Change palette"}));
 }
 
 void TestFeedback::theKeysWindowListsEveryCommand()
