@@ -6,6 +6,7 @@
 #include "surface/picturesurface.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 

@@ -13,6 +13,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 KeysWindow::KeysWindow(const QList<KeysRow> &rows, QWidget *parent)
     : QDialog(parent), search_(new QLineEdit), table_(new QTableWidget(int(rows.size()), 4))
 {

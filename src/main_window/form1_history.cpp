@@ -13,6 +13,8 @@
 #include <QActionGroup>
 #include <QMenu>
 
+#include <cstdlib>
+
 void Form1::recordStep(const QString &name, const std::function<void()> &change)
 {
     endStroke();
