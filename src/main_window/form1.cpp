@@ -274,6 +274,7 @@ void Form1::showStatus()
     statusLine_->showColour(color.value_or(0));
     statusLine_->showModes(connectedStrokes, mirror, livePalette, colourAlongStroke);
     statusLine_->showPalette(paletteTitle(palette_));
+    showPointer(); // the colour under it may have changed
 }
 
 void Form1::setChangeColorArmed(bool armed)

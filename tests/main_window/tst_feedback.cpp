@@ -156,6 +156,9 @@ void TestFeedback::theStatusBarTellsWhereThePointerIs()
     hover(at.x(), at.y());
     QCOMPARE(status.pointerText(), position);
     QCOMPARE(status.pointerColourText(), colour);
+    form_->commands().undo->trigger(); // the disc gone, under the pointer too
+    QCOMPARE(status.pointerText(), position);
+    QCOMPARE(status.pointerColourText(), QStringLiteral("#F0F0F0"));
     leave();
     QCOMPARE(status.pointerText(), QString());
     QCOMPARE(status.pointerColourText(), QString());
