@@ -14,12 +14,16 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 class TestFeedback : public QObject {
@@ -307,6 +311,31 @@ void TestFeedback::dialogsOpenRoomyAndTheFocusIsRinged()
     QCOMPARE(ring->geometry(), form_->Command7->geometry().adjusted(-3, -3, 3, 3));
     form_->Picture1->setFocus();
     QCOMPARE(ring->followed(), form_->Picture1);
+    // Export palette: the file dialog at that size, then the swatches, 525 offered, one less
+    // after a Down.
+    QSize fileDialog;
+    int offered = 0;
+    QTimer answerer;
+    connect(&answerer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+            fileDialog = files->size();
+            files->selectFile(folder_->filePath(QStringLiteral("swatches.gpl")));
+            static_cast<QDialog *>(files)->accept();
+        } else if (auto *number = qobject_cast<QInputDialog *>(modal)) {
+            offered = number->intValue();
+            QTest::keyClick(number->findChild<QSpinBox *>(), Qt::Key_Down);
+            number->accept();
+            answerer.stop();
+        }
+    });
+    answerer.start(10);
+    form_->commands().exportPalette->trigger();
+    QCOMPARE(fileDialog, QSize(720, 500));
+    QCOMPARE(offered, 525);
+    QFile exported(folder_->filePath(QStringLiteral("swatches.gpl")));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QCOMPARE(exported.readAll().count('\n'), 3 + 524);
 }
 
 QTEST_MAIN(TestFeedback)
