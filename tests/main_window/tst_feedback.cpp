@@ -34,6 +34,7 @@ private slots:
     void theOutlineShowsOverTheCanvasNeverInIt();
     void theOutlineFollowsTheBrushAndTheMirror();
     void showGuidesTurnsBothOff();
+    void aRepaintOfPartOfTheCanvasShowsTheOutlineThere();
     void theStatusBarTellsWhereThePointerIs_data();
     void theStatusBarTellsWhereThePointerIs();
     void aLongMessageIsShortenedInTheMiddle();
@@ -131,6 +132,23 @@ void TestFeedback::showGuidesTurnsBothOff()
     form_->commands().showGuides->trigger();
     QCOMPARE(shown().pixel(0, 218), qRgb(128, 128, 128));
     QCOMPARE(shown().pixel(100, 97), qRgb(255, 255, 255));
+}
+
+void TestFeedback::aRepaintOfPartOfTheCanvasShowsTheOutlineThere()
+{
+    // A disc's repaint, canvas x and y 297..303 round a disc at (300, 300), ends on the
+    // outline's light line: the window shows the same there as a repaint of the whole box.
+    PictureBox *canvas = form_->Picture1;
+    hover(300, 300);
+    QImage whole(canvas->size(), QImage::Format_RGB32);
+    canvas->render(&whole);
+    QCOMPARE(whole.pixel(boxPoint(canvas, 303, 300)), qRgb(255, 255, 255));
+    QCOMPARE(whole.pixel(boxPoint(canvas, 300, 303)), qRgb(255, 255, 255));
+    QImage part = whole.copy();
+    part.fill(qRgb(255, 0, 255));
+    const QRect disc(boxPoint(canvas, 297, 297), QSize(7, 7));
+    canvas->render(&part, disc.topLeft(), QRegion(disc));
+    QCOMPARE(part.copy(disc), whole.copy(disc));
 }
 
 void TestFeedback::theStatusBarTellsWhereThePointerIs_data()
