@@ -39,6 +39,8 @@ private slots:
     void theStatusBarTellsWhereThePointerIs();
     void aLongMessageIsShortenedInTheMiddle();
     void changePaletteAndSaveAgainSayWhatHappened();
+    void colourStepSaysHowLongAColumnLasts_data();
+    void colourStepSaysHowLongAColumnLasts();
     void theHistoryJumpsToJustAfterAStep();
     void theKeysWindowListsEveryCommand();
     void dialogsOpenRoomyAndTheFocusIsRinged();
@@ -234,6 +236,33 @@ void TestFeedback::changePaletteAndSaveAgainSayWhatHappened()
     QCOMPARE(status.currentMessage(),
              QStringLiteral("Picture saved as %1.")
                  .arg(QDir::toNativeSeparators(folder_->filePath("T20270305210412.jpg"))));
+}
+
+void TestFeedback::colourStepSaysHowLongAColumnLasts_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("1") << 1 << "Colour along the stroke: one strip column every pixel of the path.";
+    QTest::newRow("2") << 2
+                       << "Colour along the stroke: one strip column every 2 pixels of the path.";
+    QTest::newRow("50") << 50
+                        << "Colour along the stroke: one strip column every 50 pixels of the "
+                           "path.";
+}
+
+void TestFeedback::colourStepSaysHowLongAColumnLasts()
+{
+    QFETCH(int, step);
+    QFETCH(QString, said);
+    QTimer::singleShot(0, form_.get(), [&] {
+        if (auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+            dialog->setIntValue(step);
+            dialog->accept();
+        }
+    });
+    form_->commands().colourStep->trigger();
+    QCOMPARE(form_->colourStep, step);
+    QCOMPARE(form_->statusLine()->currentMessage(), said);
 }
 
 void TestFeedback::theHistoryJumpsToJustAfterAStep()
