@@ -73,13 +73,23 @@ window_named() {
 }
 
 # wait_for_maximised WINDOW: waits until the window manager has maximised the window and the
-# window spans the screen's width.
+# window spans the screen's width; when it gives up, says what the window was like.
 wait_for_maximised() {
-    local screen_width
+    local screen_width tries=0
     screen_width=$(xwininfo -root | sed -n 's/.*Width: *//p')
-    wait_for sh -c "xprop -id $1 _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_VERT &&
-        xprop -id $1 _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ &&
-        xwininfo -id $1 | grep -q 'Width: $screen_width\$'"
+    until xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_MAXIMIZED_VERT &&
+        xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_MAXIMIZED_HORZ &&
+        xwininfo -id "$1" 2>/dev/null | grep -q "Width: $screen_width\$"; do
+        tries=$((tries + 1))
+        if [ $tries -ge 600 ]; then
+            echo "window $1: $(xprop -id "$1" _NET_WM_STATE WM_NAME WM_NORMAL_HINTS 2>&1)" >&2
+            xwininfo -id "$1" >&2 2>&1 || true
+            echo "windows named so: $(xdotool search --name "$(xprop -id "$1" WM_NAME |
+                sed 's/.*= "//; s/"$//')" 2>&1 | tr '\n' ' ')" >&2
+            fail "window $1 was not maximised across $screen_width pixels in a minute"
+        fi
+        sleep 0.1
+    done
 }
 
 # window_origin WINDOW: sets left and top to where the window's client area lies on the screen,

@@ -40,6 +40,11 @@ StatusLine::StatusLine()
     showColour(0);
 }
 
+QSize StatusLine::minimumSizeHint() const
+{
+    return {0, QStatusBar::minimumSizeHint().height()};
+}
+
 QLabel *StatusLine::addField()
 {
     auto *field = new QLabel;

@@ -51,6 +51,11 @@ public:
     QString pointerColourText() const;
     MessageLabel *messageLabel() const { return message_; }
 
+    // As narrow as the window may be: its fields never widen the window. Text that grows while
+    // the window is shown would otherwise make it wider, and a window that grows while the
+    // window manager maximises it stays at the grown size instead.
+    QSize minimumSizeHint() const override;
+
 private:
     QLabel *addField();
 

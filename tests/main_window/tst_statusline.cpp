@@ -24,6 +24,7 @@ private slots:
     void theSwatchShowsThePaintingColour_data();
     void theSwatchShowsThePaintingColour();
     void theFieldsFollowTheBrushAndThePalette();
+    void theFieldsNeverWidenTheRestoredWindow();
     void changeColorSaysWhatComesNextAndEscapeCancels();
     void aSaveSaysWhereThePictureWent();
     void undoAndRedoNameTheirStep_data();
@@ -93,6 +94,27 @@ void TestStatusLine::theFieldsFollowTheBrushAndThePalette()
     QCOMPARE(status().paletteText(), QStringLiteral("Palette 2"));
     form_->commands().undo->trigger();
     QCOMPARE(status().paletteText(), QStringLiteral("Palette 1"));
+}
+
+void TestStatusLine::theFieldsNeverWidenTheRestoredWindow()
+{
+    // Restored, the window is 492 pixels wide, whatever the fields say; the fields give way.
+    form_->showNormal();
+    QTRY_COMPARE(form_->width(), 492);
+    sendMouse(form_->Picture1, QEvent::MouseMove, boxPoint(form_->Picture1, 500, 400), Qt::NoButton,
+              Qt::NoButton); // the pointer's fields filled
+    form_->commands().connectedStrokes->trigger();
+    form_->commands().colourAlongStroke->trigger();
+    form_->commands().livePalette->trigger();
+    form_->commands().mirrorKaleidoscope8->trigger();
+    QVERIFY(form_->goToPalette(1000000));
+    QCOMPARE(status().pointerText(), QStringLiteral("500, 400"));
+    QCOMPARE(status().paletteText(), QStringLiteral("Palette 1,000,000"));
+    QVERIFY(status().modesText().size() > 60);
+    QCoreApplication::sendPostedEvents(); // the layouts settled
+    QVERIFY(form_->minimumSizeHint().width() <= 492);
+    QCOMPARE(form_->width(), 492);
+    form_->showMaximized();
 }
 
 void TestStatusLine::changeColorSaysWhatComesNextAndEscapeCancels()
