@@ -23,9 +23,8 @@ void addPixel(OverlayPiece &piece, QPoint device, QRgb colour)
     piece.bounds |= QRect(device, QSize(1, 1));
 }
 
-} // namespace
-
-OverlayPiece brushOutline(const DeviceGrid &grid, QPoint centre, int radius)
+// The outline's pixels on the grid's device pixels, whether they show the surface or not.
+std::vector<OverlayPixel> outlinePixels(const DeviceGrid &grid, QPoint centre, int radius)
 {
     // The device pixels around the disc, two beyond it on every side.
     const int margin = 2;
@@ -58,7 +57,7 @@ OverlayPiece brushOutline(const DeviceGrid &grid, QPoint centre, int radius)
             }
         }
     }
-    OverlayPiece piece;
+    std::vector<OverlayPixel> pixels;
     std::vector<QPoint> lights;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         for (int x = box.left(); x <= box.right(); ++x) {
@@ -74,9 +73,44 @@ OverlayPiece brushOutline(const DeviceGrid &grid, QPoint centre, int radius)
         for (int x = box.left(); x <= box.right(); ++x) {
             const char kind = kindAt(x, y);
             const bool dark = kind == outside && beside(x, y, light);
-            if ((kind == light || dark) && grid.showsSurface({x, y})) {
-                addPixel(piece, {x, y}, dark ? kOutlineDark : kOutlineLight);
+            if (kind == light || dark) {
+                pixels.push_back({{x, y}, dark ? kOutlineDark : kOutlineLight});
             }
+        }
+    }
+    return pixels;
+}
+
+} // namespace
+
+OverlayPiece brushOutline(const DeviceGrid &grid, QPoint centre, int radius)
+{
+    // At a whole scale the outline is the same shape wherever it lies: it is worked out once for
+    // each radius and scale, around the pixel (0, 0), and moved to its place.
+    struct Shape {
+        double scale = 0;
+        int radius = -1;
+        std::vector<OverlayPixel> pixels;
+    };
+    thread_local Shape last;
+    std::vector<OverlayPixel> ownPixels;
+    const std::vector<OverlayPixel> *pixels = &ownPixels;
+    QPoint offset;
+    if (grid.scale == std::floor(grid.scale)) {
+        if (last.scale != grid.scale || last.radius != radius) {
+            last = {grid.scale, radius, outlinePixels({grid.scale, {}, {}}, {}, radius)};
+        }
+        pixels = &last.pixels;
+        const int scale = int(grid.scale);
+        offset = (centre + grid.origin) * scale;
+    } else {
+        ownPixels = outlinePixels(grid, centre, radius);
+    }
+    OverlayPiece piece;
+    piece.pixels.reserve(pixels->size());
+    for (const OverlayPixel &pixel : *pixels) {
+        if (grid.showsSurface(pixel.device + offset)) {
+            addPixel(piece, pixel.device + offset, pixel.colour);
         }
     }
     return piece;

@@ -87,6 +87,7 @@ void TestBrushOutline::theOutlineRingsTheDisc()
 
 void TestBrushOutline::radius2AtScale1IsTwoDiamonds()
 {
+    brushOutline({2.0, {0, 0}, kCanvas}, {50, 50}, 2); // the same radius at scale 2 just before
     const OverlayPiece outline = brushOutline({1.0, {0, 0}, kCanvas}, {100, 100}, 2);
     QCOMPARE(pixelsOf(outline, 0xffffffff), (QSet<QPoint>{{100, 97},
                                                           {99, 98},
