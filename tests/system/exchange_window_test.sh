@@ -5,7 +5,7 @@
 # a picture opened by typing its path into the open dialog, the canvas copied to the real
 # clipboard and saved as PNG, a colour picked from the canvas with the right button, a palette
 # gone to, copied, pasted from the clipboard and exported; a palette edited live and
-# browsed to. Usage: exchange_window_test.sh PATH_TO_SINEPAINT SCALE
+# browsed to; the file dialogs open at 800 x 500 or more. Usage: exchange_window_test.sh PATH_TO_SINEPAINT SCALE
 set -euo pipefail
 
 program=$1
@@ -18,9 +18,22 @@ start_program_at_scale "$program" "$scale"
 expect_pixel $((106 + 0)) $((strip_top + 10)) "17,216,101" "the strip is not below the menu bar"
 expect_pixel 90 $((menu + 300)) "0,0,0" "the background is not black"
 
+# expect_roomy TITLE: the file dialog titled TITLE shows names, sizes and dates whole: it is
+# 800 x 500 logical pixels or more.
+expect_roomy() {
+    local info width height
+    info=$(xwininfo -id "$(window_named "$1")")
+    width=$(echo "$info" | sed -n 's/.*Width: *//p')
+    height=$(echo "$info" | sed -n 's/.*Height: *//p')
+    [ "$width" -ge "$(awk -v s="$scale" 'BEGIN { print int(800 * s) }')" ] &&
+        [ "$height" -ge "$(awk -v s="$scale" 'BEGIN { print int(500 * s) }')" ] ||
+        fail "\"$1\" opened at $width x $height device pixels"
+}
+
 # Open: Ctrl+O, the path typed, Enter. A 1000 x 400 picture fills rows 113 to 322.
 convert -size 1000x400 "xc:rgb(10,20,200)" "$work/wide.png"
 key ctrl+o
+expect_roomy "Open picture"
 answer_dialog "Open picture" "$work/wide.png"
 expect_pixel $((106 + 5)) $((canvas_top + 113)) "10,20,200" "the opened picture is not on the canvas"
 expect_pixel $((106 + 5)) $((canvas_top + 112)) "240,240,240" "the opened picture is not centred"
@@ -36,6 +49,7 @@ expect_pixel $((106 + 140)) $((canvas_top + 50)) "10,20,200" "the right press di
 
 # Save As (Ctrl+Shift+S) with a name typed without an ending: a PNG, as the first filter says.
 key ctrl+shift+s
+expect_roomy "Save picture as"
 answer_dialog "Save picture as" "$work/saved"
 wait_for test -s "$work/saved.png"
 [ "$(identify -format '%m %wx%h' "$work/saved.png")" = "PNG 525x437" ] || fail "Save As wrote no PNG of the canvas"
@@ -69,6 +83,7 @@ expect_pixel 106 $((strip_top + 10)) "17,216,101" "the pasted palette line did n
 # Export (Ctrl+E) to a GIMP palette of every column, read strictly: the header, then 525 lines
 # of three numbers from 0 to 255.
 key ctrl+e
+expect_roomy "Export palette"
 answer_dialog "Export palette" "$work/first.gpl"
 answer_dialog "GIMP palette swatches" 525
 wait_for test -s "$work/first.gpl"

@@ -4,7 +4,8 @@
 # The brush in a real X window at a scale: a fast drag with connected strokes on (Ctrl+L) leaves
 # an unbroken line, Four ways (Ctrl+M three times) paints a disc at four places, the status bar
 # is below the client area, Escape cancels change color, and ] and [ grow and shrink the
-# brush-size indicator; the brush's outline follows the pointer and the guides show the mirror.
+# brush-size indicator; the brush's outline follows the pointer and the guides show the mirror;
+# the focused button is ringed, Edit → History jumps back two steps, Ctrl+F1 lists the keys.
 # Usage: painting_window_test.sh PATH_TO_SINEPAINT SCALE
 set -euo pipefail
 
@@ -90,4 +91,33 @@ key g
 move_to 40 $((canvas_top + 100))
 expect_pixel $((106 + 100)) $((canvas_top + 97)) "240,240,240" "the outline stayed after the pointer left"
 expect_pixel $((106 + 262)) $((canvas_top + 0)) "128,128,128" "the guides went with the pointer"
-echo "painting at scale $scale: connected strokes, Four ways, the status bar, Escape, the brush-size keys, the outline and the guides all fine"
+
+# The focus plainly seen on the black window: "change palette" pressed, the button is ringed
+# two pixels wide in the highlight colour, one black pixel away.
+move_to $((672 + 50)) $((menu + 352 + 8))
+xdotool click 1
+for y in 349 350; do
+    expect_pixel $((672 + 50)) $((menu + y)) "48,140,198" "no focus ring above change palette at row $y"
+done
+expect_pixel $((672 + 50)) $((menu + 351)) "0,0,0" "the focus ring touches the button"
+expect_pixel 669 $((menu + 360)) "48,140,198" "no focus ring left of change palette"
+expect_pixel 671 $((menu + 360)) "0,0,0" "the focus ring touches the button on the left"
+
+# Edit → History from the keyboard: newest first, "Change palette" (marked), the disc at
+# (201, 400), then the Four ways disc; the third item undoes the first two in one jump.
+key alt+e
+sleep 0.5
+key h
+sleep 0.5
+xdotool key Down Down Return
+expect_pixel $((106 + 201)) $((canvas_top + 400)) "240,240,240" "History did not undo to the third step"
+expect_pixel $((106 + 101)) $((canvas_top + 300)) "$colour" "History undid one step too many"
+
+# Help → Keys and commands (Ctrl+F1) opens its window; Escape closes it.
+key ctrl+F1
+keys=$(window_named "Keys and commands")
+xdotool windowactivate --sync "$keys"
+sleep 0.3
+xdotool key Escape
+wait_for sh -c "! xdotool search --onlyvisible --name '^Keys and commands\$'"
+echo "painting at scale $scale: connected strokes, Four ways, the status bar, Escape, the brush-size keys, the outline, the guides, the focus ring, History and the keys window all fine"
