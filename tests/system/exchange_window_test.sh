@@ -5,7 +5,8 @@
 # a picture opened by typing its path into the open dialog, the canvas copied to the real
 # clipboard and saved as PNG, a colour picked from the canvas with the right button, a palette
 # gone to, copied, pasted from the clipboard and exported; a palette edited live and
-# browsed to; the file dialogs open at 800 x 500 or more. Usage: exchange_window_test.sh PATH_TO_SINEPAINT SCALE
+# browsed to; the file dialogs open at 800 x 500 or more.
+# Usage: exchange_window_test.sh PATH_TO_SINEPAINT SCALE
 set -euo pipefail
 
 program=$1
