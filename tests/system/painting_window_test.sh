@@ -79,14 +79,12 @@ expect_pixel $((106 + 424)) $((canvas_top + 97)) "255,255,255" "no outline at th
 expect_pixel $((106 + 100)) $((canvas_top + 98)) "240,240,240" "the outline covers the disc"
 expect_pixel $((106 + 262)) $((canvas_top + 0)) "128,128,128" "no guide down the middle column"
 expect_pixel $((106 + 0)) $((canvas_top + 218)) "128,128,128" "no guide across the middle row"
-key alt+b
-sleep 0.5
+menu_opens alt+b
 key g
 expect_pixel $((106 + 100)) $((canvas_top + 97)) "240,240,240" "Show guides left the outline"
 expect_pixel $((106 + 262)) $((canvas_top + 0)) "240,240,240" "Show guides left the guides"
 # Back on, and the pointer off the canvas: the outline goes with it, the guides stay.
-key alt+b
-sleep 0.5
+menu_opens alt+b
 key g
 move_to 40 $((canvas_top + 100))
 expect_pixel $((106 + 100)) $((canvas_top + 97)) "240,240,240" "the outline stayed after the pointer left"
@@ -105,10 +103,8 @@ expect_pixel 671 $((menu + 360)) "0,0,0" "the focus ring touches the button on t
 
 # Edit → History from the keyboard: newest first, "Change palette" (marked), the disc at
 # (201, 400), then the Four ways disc; the third item undoes the first two in one jump.
-key alt+e
-sleep 0.5
-key h
-sleep 0.5
+menu_opens alt+e
+menu_opens h 2
 xdotool key Down Down Return
 expect_pixel $((106 + 201)) $((canvas_top + 400)) "240,240,240" "History did not undo to the third step"
 expect_pixel $((106 + 101)) $((canvas_top + 300)) "$colour" "History undid one step too many"

@@ -49,6 +49,15 @@ move_to() { # move_to LOGICAL_X LOGICAL_Y
 key() {
     xdotool key --clearmodifiers "$1"
 }
+# menu_opens KEY [DEPTH]: presses KEY and waits until the menu it opens shows: DEPTH 1 (the
+# default) a menu of the menu bar, once no menu is open; 2 a submenu of the open menu. Menus
+# count among the program's windows.
+menu_opens() {
+    local depth=${2:-1} count="xdotool search --onlyvisible --class sinepaint | wc -l"
+    wait_for sh -c "[ \$($count) -le $depth ]"
+    key "$1"
+    wait_for sh -c "[ \$($count) -gt $depth ]"
+}
 # answer_dialog TITLE TEXT: types TEXT into the dialog titled TITLE and presses Enter.
 answer_dialog() {
     local dialog
