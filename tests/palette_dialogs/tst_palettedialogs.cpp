@@ -671,7 +671,8 @@ void TestPaletteDialogs::severalPastedLinesGoOntoTheShelf()
     QCOMPARE(form_->keptPalettes().size(), 0);
     QCOMPARE(form_->Picture2->surface().Image(), before);
 
-    QGuiApplication::clipboard()->setText(line17 + "\r\n\n" + edited + "\n");
+    // Windows line ends, and a line of nothing but spaces between: passed over.
+    QGuiApplication::clipboard()->setText(line17 + "\r\n \t\r\n" + edited + "\n");
     QVERIFY(form_->pastePalette());
     QCOMPARE(form_->keptPalettes().size(), 2);
     QCOMPARE(stripTitle(), QStringLiteral("Palette 1 (changed)"));
