@@ -383,6 +383,30 @@ void TestFeedback::dialogsOpenRoomyAndTheFocusIsRinged()
     QFile exported(folder_->filePath(QStringLiteral("swatches.gpl")));
     QVERIFY(exported.open(QIODevice::ReadOnly));
     QCOMPARE(exported.readAll().count('\n'), 3 + 524);
+
+    // Export animation: the frames offered are 60 and Up makes them 61; then its file dialog, at
+    // the same size, cancelled.
+    int frames = 0;
+    fileDialog = {};
+    QTimer animationAnswerer;
+    connect(&animationAnswerer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *number = qobject_cast<QInputDialog *>(modal)) {
+            offered = number->intValue();
+            QTest::keyClick(number->findChild<QSpinBox *>(), Qt::Key_Up);
+            frames = number->intValue();
+            number->accept();
+        } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+            fileDialog = files->size();
+            static_cast<QDialog *>(files)->reject();
+            animationAnswerer.stop();
+        }
+    });
+    animationAnswerer.start(10);
+    form_->commands().exportAnimation->trigger();
+    QCOMPARE(offered, 60);
+    QCOMPARE(frames, 61);
+    QCOMPARE(fileDialog, QSize(720, 500));
 }
 
 QTEST_MAIN(TestFeedback)
