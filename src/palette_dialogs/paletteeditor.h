@@ -30,6 +30,7 @@ class PaletteEditor : public QDialog {
 public:
     PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own, const QString &title,
                   QWidget *parent);
+    ~PaletteEditor() override;
 
     // The waves as edited: exactly those shown until a control is changed.
     const PaletteWaves &waves() const { return waves_; }

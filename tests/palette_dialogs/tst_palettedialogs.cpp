@@ -45,6 +45,7 @@ private slots:
     void aTypedValueIsTakenWholeOrNotAtAll_data();
     void aTypedValueIsTakenWholeOrNotAtAll();
     void aNumberOnTheWayIsNeverTaken();
+    void aNumberTypedAsTheEditorIsDeletedIsNeverTaken();
     void theFocusStartsInTheRedPhaseWithItsValueSelected();
     void tabGoesRoundEveryControlInOrder();
     void returnIsOkFromEveryFieldAndFromReset();
@@ -350,6 +351,20 @@ void TestPaletteDialogs::aNumberOnTheWayIsNeverTaken()
     QTRY_COMPARE_WITH_TIMEOUT(changed.count(), 1, 5000);
     QCOMPARE(editor->waves()[0].period, 40.0f);
     QCOMPARE(period->text(), QStringLiteral("40"));
+}
+
+void TestPaletteDialogs::aNumberTypedAsTheEditorIsDeletedIsNeverTaken()
+{
+    // The window closing under an open editor deletes it; the field it had the focus in then
+    // loses it, and what was typed must not reach the strip through a half-deleted dialog.
+    PaletteEditor *editor = openEditor();
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    const ColorValue before = column(5);
+    QSignalSpy changed(editor, &PaletteEditor::wavesChanged);
+    QTest::keyClicks(editor->field(0, WaveTerm::Phase), QStringLiteral("2"));
+    delete editor;
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(column(5), before);
 }
 
 void TestPaletteDialogs::theFocusStartsInTheRedPhaseWithItsValueSelected()
