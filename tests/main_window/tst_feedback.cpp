@@ -358,8 +358,8 @@ void TestFeedback::dialogsOpenRoomyAndTheFocusIsRinged()
     QCOMPARE(ring->geometry(), form_->Command7->geometry().adjusted(-3, -3, 3, 3));
     form_->Picture1->setFocus();
     QCOMPARE(ring->followed(), form_->Picture1);
-    // Export palette: the file dialog at that size, then the swatches, 525 offered, one less
-    // after a Down.
+    // Export palette: the file dialog at that size, taken with the name it offers, then the
+    // swatches, 525 offered, one less after a Down.
     QSize fileDialog;
     int offered = 0;
     QTimer answerer;
@@ -367,8 +367,7 @@ void TestFeedback::dialogsOpenRoomyAndTheFocusIsRinged()
         QWidget *modal = QApplication::activeModalWidget();
         if (auto *files = qobject_cast<QFileDialog *>(modal)) {
             fileDialog = files->size();
-            files->selectFile(folder_->filePath(QStringLiteral("swatches.gpl")));
-            static_cast<QDialog *>(files)->accept();
+            static_cast<QDialog *>(files)->accept(); // the name offered
         } else if (auto *number = qobject_cast<QInputDialog *>(modal)) {
             offered = number->intValue();
             QTest::keyClick(number->findChild<QSpinBox *>(), Qt::Key_Down);
@@ -380,8 +379,9 @@ void TestFeedback::dialogsOpenRoomyAndTheFocusIsRinged()
     form_->commands().exportPalette->trigger();
     QCOMPARE(fileDialog, QSize(720, 500));
     QCOMPARE(offered, 525);
-    QFile exported(folder_->filePath(QStringLiteral("swatches.gpl")));
-    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QFile exported(folder_->filePath(QStringLiteral("sinepaint-palette-1.gpl")));
+    QVERIFY2(exported.open(QIODevice::ReadOnly),
+             qPrintable(QDir(folder_->path()).entryList(QDir::Files).join(u' ')));
     QCOMPARE(exported.readAll().count('\n'), 3 + 524);
 
     // Export animation: the frames offered are 60 and Up makes them 61; then its file dialog, at
