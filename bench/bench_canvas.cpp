@@ -141,7 +141,7 @@ template <Mirror mirror> void ConnectedMove500(benchmark::State &state)
 {
     PictureSurface canvas(kCanvasSize);
     canvas.keepColumns(); // as the window's canvas: every disc remembers its strip column
-    canvas.setChangeListener([](const QRect &changed) { benchmark::DoNotOptimize(changed); });
+    canvas.setChangeListener([](QRect changed) { benchmark::DoNotOptimize(changed); });
     canvas.FillStyle = PictureSurface::kFillSolid;
     canvas.FillColor = kB;
     int move = 0;
@@ -158,7 +158,7 @@ void ConnectedMove500ColourAlong(benchmark::State &state)
 {
     PictureSurface canvas(kCanvasSize);
     canvas.keepColumns();
-    canvas.setChangeListener([](const QRect &changed) { benchmark::DoNotOptimize(changed); });
+    canvas.setChangeListener([](QRect changed) { benchmark::DoNotOptimize(changed); });
     QRgb strip[525];
     for (int x = 0; x < 525; ++x) {
         strip[x] = qRgb(x % 256, 255 - x % 256, 7);

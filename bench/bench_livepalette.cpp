@@ -66,7 +66,7 @@ template <bool apart> void RecolourRememberedCanvas(benchmark::State &state)
 {
     PictureSurface canvas(kCanvasSize);
     canvas.keepColumns();
-    canvas.setChangeListener([](const QRect &changed) { benchmark::DoNotOptimize(changed); });
+    canvas.setChangeListener([](QRect changed) { benchmark::DoNotOptimize(changed); });
     if (apart) {
         rememberEveryPixelApart(canvas);
     } else {
@@ -104,7 +104,7 @@ void CycleFrame(benchmark::State &state)
     canvas.keepColumns();
     PictureSurface strip(QSize(525, 29));
     for (PictureSurface *surface : {&canvas, &strip}) {
-        surface->setChangeListener([](const QRect &changed) { benchmark::DoNotOptimize(changed); });
+        surface->setChangeListener([](QRect changed) { benchmark::DoNotOptimize(changed); });
     }
     paintAllOver(canvas);
     const ColumnRuns runs(canvas.Columns());
