@@ -158,10 +158,9 @@ PaletteEditor::~PaletteEditor()
 {
     // Deleting a dialog still open (its window closing under it) hides it first, and the field
     // that loses the focus then tells what was typed: nothing is left here to take it.
-    for (auto &channel : controls_) {
+    for (const auto &channel : controls_) {
         for (const Control &each : channel) {
             disconnect(each.field, nullptr, this, nullptr);
-            disconnect(each.slider, nullptr, this, nullptr);
         }
     }
 }
