@@ -374,6 +374,9 @@ void TestPaletteDialogs::theFocusStartsInTheRedPhaseWithItsValueSelected()
     QVERIFY(editor->findChild<FocusRing *>()); // which rings the focused control
     QCOMPARE(editor->windowTitle(), QStringLiteral("Edit palette"));
     QCOMPARE(editor->font().styleStrategy(), QFont::NoAntialias);
+    // Its explanation wraps: the whole dialog fits the 800-pixel-wide offscreen screen.
+    QVERIFY2(editor->sizeHint().width() <= 800,
+             qPrintable(QString::number(editor->sizeHint().width())));
     QCOMPARE(editor->field(0, WaveTerm::Phase)->selectedText(),
              QStringLiteral("5.243853766918183"));
     // Typing replaces the whole value.
