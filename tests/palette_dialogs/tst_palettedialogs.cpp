@@ -494,6 +494,7 @@ void TestPaletteDialogs::thePhaseSliderShowsThePhaseWithinTheTurn_data()
     QTest::newRow("2 pi + 1 shows at 1") << "7.283185307179586" << 1000;
     QTest::newRow("-7.3: a turn and more back") << "-7.3" << 5266;
     QTest::newRow("0") << "0" << 0;
+    QTest::newRow("1.2346 at the nearest thousandth") << "1.2346" << 1235;
 }
 
 void TestPaletteDialogs::thePhaseSliderShowsThePhaseWithinTheTurn()
