@@ -11,6 +11,7 @@
 #include "palette_dialogs/palettestriplist.h"
 #include "palette_dialogs/variationgrid.h"
 #include "palette_dialogs/variationsdialog.h"
+#include "palette_dialogs/waveplot.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"
 
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
@@ -377,6 +379,15 @@ void TestPaletteDialogs::theFocusStartsInTheRedPhaseWithItsValueSelected()
     // Its explanation wraps: the whole dialog fits the 800-pixel-wide offscreen screen.
     QVERIFY2(editor->sizeHint().width() <= 800,
              qPrintable(QString::number(editor->sizeHint().width())));
+    // The plot stands whole above the controls: the red phase row starts below it (at the
+    // dialog's own size; the offscreen screen is lower than the dialog).
+    editor->resize(editor->sizeHint());
+    editor->layout()->activate();
+    QVERIFY2(editor->field(0, WaveTerm::Phase)->geometry().top() >
+                 editor->plot()->geometry().bottom(),
+             qPrintable(QStringLiteral("field at %1, plot down to %2")
+                            .arg(editor->field(0, WaveTerm::Phase)->geometry().top())
+                            .arg(editor->plot()->geometry().bottom())));
     QCOMPARE(editor->field(0, WaveTerm::Phase)->selectedText(),
              QStringLiteral("5.243853766918183"));
     // Typing replaces the whole value.
