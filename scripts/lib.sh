@@ -7,7 +7,8 @@ SINEPAINT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # What building and running the program needs.
 SINEPAINT_BUILD_PACKAGES=(cmake ninja-build g++ pkgconf qt6-base-dev qt6-qpa-plugins libgl-dev
-                          zlib1g-dev libjpeg-dev libwebp-dev fonts-dejavu-core qt6-image-formats-plugins)
+                          zlib1g-dev libjpeg-dev libwebp-dev fonts-dejavu-core qt6-image-formats-plugins
+                          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # What the tests need besides: a virtual display, a window manager, X tools and a screenshot
 # tool for the real-window tests, a Wayland compositor with Qt's Wayland plugin, and a D-Bus
 # session with the accessibility bus and its Python client for the AT-SPI check.

@@ -5,6 +5,7 @@
 #include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/termination.h"
+#include "app/translations.h"
 #include "main_window/form1.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ int main(int argc, char *argv[])
     if (const auto outcome = unexpectedArguments(QApplication::arguments())) {
         return report(*outcome);
     }
+    installTranslations(QLocale::system()); // the language of LANGUAGE, LC_ALL, LC_MESSAGES, LANG
     QApplication::setWindowIcon(sinepaintIcon()); // the window's and every dialog's
     quitOnTerminationRequest();
     Form1 window(&localNow, Form1::defaultFolderForPictures(), startPalette(arguments));

@@ -5,6 +5,8 @@
 
 #include "surface/picturesurface.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr ColorValue kPanelColor = RGB(200, 200, 200);
 } // namespace
@@ -20,6 +22,6 @@ void drawHelpOverlay(PictureSurface &canvas)
     for (const HelpRow &row : kHelpRows) {
         canvas.CurrentX = kHelpTextX;
         canvas.CurrentY = row.y;
-        canvas.Print(QString::fromLatin1(row.text));
+        canvas.Print(QCoreApplication::translate("HelpOverlay", row.text));
     }
 }

@@ -25,12 +25,16 @@ inline constexpr float kHelpTextX = 30;
 
 // The seven rows of the summary of the command buttons, as the user reads them.
 inline constexpr std::array<HelpRow, 7> kHelpRows{{
-    {40, "COMMAND BUTTONS"},
-    {55, "new image: clear the canvas and prepare picture name"},
-    {70, "change palette: select new random generated palette"},
-    {85, "change color: click the button, pick up the color form palete, click on image"},
-    {100, "brush selection: select brush dimension"},
-    {115, "save on disk D: save the image as TYearMoDaHoMiSe.jpg (it takes some seconds)"},
+    {40, QT_TRANSLATE_NOOP("HelpOverlay", "COMMAND BUTTONS")},
+    {55, QT_TRANSLATE_NOOP("HelpOverlay", "new image: clear the canvas and prepare picture name")},
+    {70, QT_TRANSLATE_NOOP("HelpOverlay", "change palette: select new random generated palette")},
+    {85, QT_TRANSLATE_NOOP(
+             "HelpOverlay",
+             "change color: click the button, pick up the color form palete, click on image")},
+    {100, QT_TRANSLATE_NOOP("HelpOverlay", "brush selection: select brush dimension")},
+    {115, QT_TRANSLATE_NOOP(
+              "HelpOverlay",
+              "save on disk D: save the image as TYearMoDaHoMiSe.jpg (it takes some seconds)")},
     {130, "*"},
 }};
 

@@ -5,6 +5,8 @@
 
 #include "surface/picturesurface.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -51,17 +53,17 @@ QString mirrorName(Mirror mirror)
 {
     switch (mirror) {
     case Mirror::none:
-        return QStringLiteral("None");
+        return QCoreApplication::translate("Mirror", "None");
     case Mirror::leftRight:
-        return QStringLiteral("Left and right");
+        return QCoreApplication::translate("Mirror", "Left and right");
     case Mirror::topBottom:
-        return QStringLiteral("Top and bottom");
+        return QCoreApplication::translate("Mirror", "Top and bottom");
     case Mirror::fourWays:
-        return QStringLiteral("Four ways");
+        return QCoreApplication::translate("Mirror", "Four ways");
     case Mirror::kaleidoscope6:
-        return QStringLiteral("Kaleidoscope 6");
+        return QCoreApplication::translate("Mirror", "Kaleidoscope 6");
     case Mirror::kaleidoscope8:
-        return QStringLiteral("Kaleidoscope 8");
+        return QCoreApplication::translate("Mirror", "Kaleidoscope 8");
     }
     return {};
 }

@@ -18,12 +18,11 @@
 KeysWindow::KeysWindow(const QList<KeysRow> &rows, QWidget *parent)
     : QDialog(parent), search_(new QLineEdit), table_(new QTableWidget(int(rows.size()), 4))
 {
-    dressDialog(this, QStringLiteral("Keys and commands"));
-    search_->setPlaceholderText(QStringLiteral("Type to search the commands"));
-    search_->setAccessibleName(QStringLiteral("Search"));
+    dressDialog(this, tr("Keys and commands"));
+    search_->setPlaceholderText(tr("Type to search the commands"));
+    search_->setAccessibleName(tr("Search"));
     search_->setClearButtonEnabled(true);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Menu"), QStringLiteral("Command"),
-                                       QStringLiteral("Key"), QStringLiteral("What it does")});
+    table_->setHorizontalHeaderLabels({tr("Menu"), tr("Command"), tr("Key"), tr("What it does")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();

@@ -83,9 +83,9 @@ QWidget *Form1::clientArea() const
     return clientArea_;
 }
 
-QPushButton *Form1::createButton(const char *caption, const QRect &geometry)
+QPushButton *Form1::createButton(const QString &caption, const QRect &geometry)
 {
-    auto *button = new QPushButton(QString::fromLatin1(caption), clientArea_);
+    auto *button = new QPushButton(caption, clientArea_);
     button->setGeometry(geometry);
     return button;
 }
@@ -94,7 +94,8 @@ void Form1::createControls()
 {
     using namespace Form1Layout;
     Command5 = createButton(
-        "FREEHAND - PICK UP A COLOR FROM PALETTE AND DRAW IMAGE USING MOUSEDOWN ACTION", kCommand5);
+        tr("FREEHAND - PICK UP A COLOR FROM PALETTE AND DRAW IMAGE USING MOUSEDOWN ACTION"),
+        kCommand5);
     Picture1 = new PictureBox(kPicture1, clientArea_);
     Picture1->surface().keepColumns(); // each pixel remembers the strip column of its colour
     Picture3 = new PictureBox(kPicture3, clientArea_);
@@ -103,14 +104,14 @@ void Form1::createControls()
     Picture3->setWindowFlag(Qt::Window);
     Picture3->hide();
     Picture2 = new PictureBox(kPicture2, clientArea_);
-    Command9 = createButton("GENERATIVE ART BY THE SINEPAINT DEVELOPERS", kCommand9);
-    Command7 = createButton("new image", kCommand7);
-    Command1 = createButton("change palette", kCommand1);
-    Command4 = createButton("change color", kCommand4);
-    Command2 = createButton("brush selection", kCommand2);
-    Command6 = createButton("save on disk D:", kCommand6);
-    Command8 = createButton("help", kCommand8);
-    Command3 = createButton("exit", kCommand3);
+    Command9 = createButton(tr("GENERATIVE ART BY THE SINEPAINT DEVELOPERS"), kCommand9);
+    Command7 = createButton(tr("new image"), kCommand7);
+    Command1 = createButton(tr("change palette"), kCommand1);
+    Command4 = createButton(tr("change color"), kCommand4);
+    Command2 = createButton(tr("brush selection"), kCommand2);
+    Command6 = createButton(tr("save on disk D:"), kCommand6);
+    Command8 = createButton(tr("help"), kCommand8);
+    Command3 = createButton(tr("exit"), kCommand3);
 
     Command4->setCheckable(true); // it looks pressed while a replacement is armed
     fitBannerCaption(Command5);
@@ -121,15 +122,15 @@ void Form1::createControls()
     Picture1->setMouseTracking(true);
 
     // What the boxes and the indicator are, for the pointer and for assistive technology.
-    const QString canvasUse = QStringLiteral(
-        "Drag with the left button to paint; press with the right button to pick a colour.");
+    const QString canvasUse =
+        tr("Drag with the left button to paint; press with the right button to pick a colour.");
     Picture1->setToolTip(canvasUse);
-    Picture1->setAccessibleName(QStringLiteral("Canvas"));
+    Picture1->setAccessibleName(tr("Canvas"));
     Picture1->setAccessibleDescription(canvasUse);
-    Picture2->setAccessibleName(QStringLiteral("Palette strip"));
+    Picture2->setAccessibleName(tr("Palette strip"));
     brushSize_ = new QLabel(clientArea_); // shows nothing: the window draws the indicator
     brushSize_->setGeometry(kBrushSize);
-    brushSize_->setAccessibleName(QStringLiteral("Brush size"));
+    brushSize_->setAccessibleName(tr("Brush size"));
 }
 
 void Form1::setTabOrder()
@@ -162,8 +163,8 @@ void Form1::Form_Load()
 void Form1::Command1_Click()
 {
     stopCycle();
-    recordStep(QStringLiteral("Change palette"), [this] { NewPalette(); });
-    statusLine_->remark(QStringLiteral("%1 is on the strip.").arg(paletteTitle(palette_)));
+    recordStep(tr("Change palette"), [this] { NewPalette(); });
+    statusLine_->remark(tr("%1 is on the strip.").arg(paletteTitle(palette_)));
 }
 
 // "brush selection"
@@ -194,7 +195,7 @@ void Form1::Command6_Click()
 // "new image"
 void Form1::Command7_Click()
 {
-    recordStep(QStringLiteral("New image"), [this] {
+    recordStep(tr("New image"), [this] {
         Picture1->surface().Cls();
         NewPictureName();
     });
@@ -203,7 +204,7 @@ void Form1::Command7_Click()
 // "help"
 void Form1::Command8_Click()
 {
-    recordStep(QStringLiteral("Help"), [this] { drawHelpOverlay(Picture1->surface()); });
+    recordStep(tr("Help"), [this] { drawHelpOverlay(Picture1->surface()); });
 }
 
 // An armed replacement takes a press of any button; otherwise the right button picks the
@@ -265,11 +266,10 @@ void Form1::ShowBrushSize()
 
 void Form1::showStatus()
 {
-    const QString radius = QStringLiteral("Brush radius %1").arg(mera);
+    const QString radius = tr("Brush radius %1").arg(mera);
     brushSize_->setAccessibleDescription(radius);
     brushSize_->setToolTip(
-        radius +
-        QStringLiteral(": ] and [ make it larger and smaller, \"brush selection\" steps it."));
+        radius + tr(": ] and [ make it larger and smaller, \"brush selection\" steps it."));
     statusLine_->showRadius(mera);
     statusLine_->showColour(color.value_or(0));
     statusLine_->showModes(connectedStrokes, mirror, livePalette, colourAlongStroke);
@@ -284,8 +284,8 @@ void Form1::setChangeColorArmed(bool armed)
     commands_.cancelChangeColor->setEnabled(armed);
     if (armed) {
         statusLine_->announce(
-            QStringLiteral("Change color: your next press on the canvas turns every pixel of the "
-                           "colour pressed into the painting colour. Escape cancels."));
+            tr("Change color: your next press on the canvas turns every pixel of the "
+               "colour pressed into the painting colour. Escape cancels."));
     } else {
         statusLine_->clearMessage();
     }
@@ -295,7 +295,7 @@ void Form1::cancelChangeColor()
 {
     if (spremeni == 1) {
         setChangeColorArmed(false);
-        statusLine_->remark(QStringLiteral("Change color cancelled: the canvas is as it was."));
+        statusLine_->remark(tr("Change color cancelled: the canvas is as it was."));
     }
 }
 
@@ -306,7 +306,7 @@ void Form1::ReplaceColor()
     if (from != kNoColor) {
         const QRgb to = toQRgb(color.value_or(0));
         // The pixels replaced remember the painting colour's column.
-        recordStep(QStringLiteral("Change color"), [&] {
+        recordStep(tr("Change color"), [&] {
             Picture1->surface().edit([&](QImage &canvas, QImage &columns) {
                 return replaceColour(canvas, columns, toQRgb(from), to, colorColumn);
             });

@@ -163,7 +163,7 @@ public:
 private:
     // The form (form1.cpp): its controls at their places.
     void createControls();
-    QPushButton *createButton(const char *caption, const QRect &geometry);
+    QPushButton *createButton(const QString &caption, const QRect &geometry);
     void setTabOrder();
 
     // The command table (form1_commands.cpp): the menu bar, the keys and the buttons' tooltips,

@@ -21,7 +21,7 @@ void Form1::paintBrush(float X, float Y)
 {
     PictureSurface &canvas = Picture1->surface();
     if (!history_.recording()) {
-        history_.begin({&canvas}, currentState(), QStringLiteral("Stroke"));
+        history_.begin({&canvas}, currentState(), tr("Stroke"));
         strokeTravelled_ = 0;
     }
     canvas.FillStyle = PictureSurface::kFillSolid;
@@ -76,14 +76,12 @@ void Form1::askForColourStep()
 {
     bool ok = false;
     const int step = QInputDialog::getInt(
-        this, QStringLiteral("Colour step"),
-        QStringLiteral("Pixels of the stroke's path for each strip column (1 to 50):"), colourStep,
-        1, 50, 1, &ok);
+        this, tr("Colour step"), tr("Pixels of the stroke's path for each strip column (1 to 50):"),
+        colourStep, 1, 50, 1, &ok);
     if (ok) {
         colourStep = step;
-        statusLine_->remark(
-            QStringLiteral("Colour along the stroke: one strip column every %1 of the path.")
-                .arg(step == 1 ? QStringLiteral("pixel") : QStringLiteral("%1 pixels").arg(step)));
+        statusLine_->remark(tr("Colour along the stroke: one strip column every %1 of the path.")
+                                .arg(step == 1 ? tr("pixel") : tr("%1 pixels").arg(step)));
     }
 }
 

@@ -42,8 +42,7 @@ void Form1::setCycleColours(bool on)
     cycleTimer_->start(std::max(1, int(1000 / rate)));
     cycleClock_.start();
     updateUndoCommands();
-    statusLine_->remark(
-        QStringLiteral("Cycling colours: one full turn in %1 s.").arg(cycleSeconds));
+    statusLine_->remark(tr("Cycling colours: one full turn in %1 s.").arg(cycleSeconds));
 }
 
 void Form1::showCycleFrame()
@@ -64,7 +63,7 @@ void Form1::stopCycle()
     const PaletteWaves stopped =
         turnedWaves(cycleStart_, double(cycleClock_.elapsed()) / 1000 / cycleSeconds);
     drawPalette(palette_.waves); // back to where the step begins
-    takePalette(QStringLiteral("Cycle colours"),
+    takePalette(tr("Cycle colours"),
                 {palette_.number, stopped,
                  !sameStrip(stopped, numberedPaletteWaves(palette_.number, scratch))});
 }
@@ -73,8 +72,8 @@ void Form1::askForCycleSpeed()
 {
     bool ok = false;
     const int seconds =
-        QInputDialog::getInt(this, QStringLiteral("Cycle speed"),
-                             QStringLiteral("Seconds for one full turn of the colours (%1 to %2):")
+        QInputDialog::getInt(this, tr("Cycle speed"),
+                             tr("Seconds for one full turn of the colours (%1 to %2):")
                                  .arg(kShortestCycleSeconds)
                                  .arg(kLongestCycleSeconds),
                              cycleSeconds, kShortestCycleSeconds, kLongestCycleSeconds, 1, &ok);
@@ -94,10 +93,10 @@ bool Form1::exportAnimationTo(const QString &path, int frames, const std::functi
     const PictureSurface &canvas = Picture1->surface();
     const ColumnRuns runs(canvas.Columns());
     if (runs.count() == 0) {
-        reportFailure(QStringLiteral("Animation not exported"),
-                      QStringLiteral("No pixel of the picture remembers a strip column, so its "
-                                     "colours cannot cycle: paint with colours picked from the "
-                                     "strip first."));
+        reportFailure(tr("Animation not exported"),
+                      tr("No pixel of the picture remembers a strip column, so its "
+                         "colours cannot cycle: paint with colours picked from the "
+                         "strip first."));
         return false;
     }
     const QImage picture = canvas.Image();
@@ -108,15 +107,15 @@ bool Form1::exportAnimationTo(const QString &path, int frames, const std::functi
         [&](int k) { return !goOn || goOn(k); });
     const QString where = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     if (failure) {
-        reportFailure(QStringLiteral("Animation not exported"),
-                      QStringLiteral("The animation could not be written to\n%1\n\nReason: %2\n\n"
-                                     "Nothing was written.")
+        reportFailure(tr("Animation not exported"),
+                      tr("The animation could not be written to\n%1\n\nReason: %2\n\n"
+                         "Nothing was written.")
                           .arg(where, *failure));
         return false;
     }
     lastFolder_ = QFileInfo(path).absolutePath();
-    statusLine_->remark(QStringLiteral("Animation of %1 frames, one full turn in %2 s, exported "
-                                       "to %3.")
+    statusLine_->remark(tr("Animation of %1 frames, one full turn in %2 s, exported "
+                           "to %3.")
                             .arg(frames)
                             .arg(cycleSeconds)
                             .arg(where));
@@ -126,30 +125,28 @@ bool Form1::exportAnimationTo(const QString &path, int frames, const std::functi
 void Form1::askToExportAnimation()
 {
     bool ok = false;
-    const int frames = QInputDialog::getInt(
-        this, QStringLiteral("Export animation"),
-        QStringLiteral("Frames in one full turn of the colours (%1 to %2):")
-            .arg(kFewestAnimationFrames)
-            .arg(kMostAnimationFrames),
-        kDefaultAnimationFrames, kFewestAnimationFrames, kMostAnimationFrames, 1, &ok);
+    const int frames = QInputDialog::getInt(this, tr("Export animation"),
+                                            tr("Frames in one full turn of the colours (%1 to %2):")
+                                                .arg(kFewestAnimationFrames)
+                                                .arg(kMostAnimationFrames),
+                                            kDefaultAnimationFrames, kFewestAnimationFrames,
+                                            kMostAnimationFrames, 1, &ok);
     if (!ok) {
         return;
     }
-    const QString webp = QStringLiteral("Animated WebP (*.webp)");
-    const QString folder = QStringLiteral("PNG frames in a folder (*)");
+    const QString webp = tr("Animated WebP (*.webp)");
+    const QString folder = tr("PNG frames in a folder (*)");
     QString chosen;
-    QString path = askForFileToSave(this, QStringLiteral("Export animation"),
+    QString path = askForFileToSave(this, tr("Export animation"),
                                     QDir(lastFolder_).filePath(imeslike + QStringLiteral(".webp")),
                                     QStringList{webp, folder}.join(QStringLiteral(";;")), &chosen);
     if (!path.isEmpty() && chosen == folder) {
-        path = askForFolder(this, QStringLiteral("Folder for the frames"),
-                            QFileInfo(path).absolutePath());
+        path = askForFolder(this, tr("Folder for the frames"), QFileInfo(path).absolutePath());
     }
     if (path.isEmpty()) {
         return;
     }
-    QProgressDialog progress(QStringLiteral("Exporting the animation…"), QStringLiteral("Cancel"),
-                             0, frames, this);
+    QProgressDialog progress(tr("Exporting the animation…"), tr("Cancel"), 0, frames, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     exportAnimationTo(path, frames, [&](int k) {

@@ -22,7 +22,7 @@ void Form1::askForVariations()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &VariationsDialog::paletteChosen, this, [this](const ShownPalette &palette) {
         if (!(palette == palette_)) {
-            takePalette(QStringLiteral("Variations"), palette);
+            takePalette(tr("Variations"), palette);
         }
     });
     placeBesideControls(dialog);
@@ -33,11 +33,11 @@ void Form1::keepPalette()
 {
     stopCycle();
     if (kept_.contains(palette_)) {
-        statusLine_->remark(QStringLiteral("%1 is kept already.").arg(paletteTitle(palette_)));
+        statusLine_->remark(tr("%1 is kept already.").arg(paletteTitle(palette_)));
         return;
     }
     kept_.append(palette_);
-    statusLine_->remark(QStringLiteral("%1 is kept: %2 kept, first in Browse palettes.")
+    statusLine_->remark(tr("%1 is kept: %2 kept, first in Browse palettes.")
                             .arg(paletteTitle(palette_))
                             .arg(kept_.size()));
 }
@@ -45,13 +45,13 @@ void Form1::keepPalette()
 bool Form1::exportKeptPalettesTo(const QString &path)
 {
     if (const auto failure = exportKeptPalettes(kept_, path)) {
-        reportFailure(QStringLiteral("Kept palettes not exported"),
-                      QStringLiteral("The kept palettes could not be written to\n%1\n\nReason: %2")
+        reportFailure(tr("Kept palettes not exported"),
+                      tr("The kept palettes could not be written to\n%1\n\nReason: %2")
                           .arg(QDir::toNativeSeparators(path), *failure));
         return false;
     }
     lastFolder_ = QFileInfo(path).absolutePath();
-    statusLine_->remark(QStringLiteral("%1 kept palettes exported to %2.")
+    statusLine_->remark(tr("%1 kept palettes exported to %2.")
                             .arg(kept_.size())
                             .arg(QDir::toNativeSeparators(path)));
     return true;
@@ -61,18 +61,18 @@ void Form1::askToExportKeptPalettes()
 {
     stopCycle();
     if (kept_.isEmpty()) {
-        reportFailure(QStringLiteral("No kept palettes"),
-                      QStringLiteral("No palette is kept yet: Palette → Keep palette (Ctrl+K) "
-                                     "keeps the one on the strip."));
+        reportFailure(tr("No kept palettes"),
+                      tr("No palette is kept yet: Palette → Keep palette (Ctrl+K) "
+                         "keeps the one on the strip."));
         return;
     }
     // A name ending in .txt is one file of lines; any other name is a folder of GIMP palettes.
-    const QString path = askForFileToSave(
-        this, QStringLiteral("Export kept palettes"),
-        QDir(lastFolder_).filePath(QStringLiteral("sinepaint-kept-palettes.txt")),
-        QStringLiteral("Palette lines, one a line (*.txt);;GIMP palettes, one a file, into a "
-                       "folder (*)"),
-        nullptr, QFileDialog::DontConfirmOverwrite);
+    const QString path =
+        askForFileToSave(this, tr("Export kept palettes"),
+                         QDir(lastFolder_).filePath(QStringLiteral("sinepaint-kept-palettes.txt")),
+                         tr("Palette lines, one a line (*.txt);;GIMP palettes, one a file, into a "
+                            "folder (*)"),
+                         nullptr, QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) {
         exportKeptPalettesTo(path);
     }

@@ -50,8 +50,7 @@ void Form1::stepThroughHistory(bool back)
     const QString name = back ? history_.undoName() : history_.redoName();
     if (const auto state = back ? history_.undo() : history_.redo()) {
         showState(*state);
-        statusLine_->remark(
-            (back ? QStringLiteral("Undone: %1.") : QStringLiteral("Redone: %1.")).arg(name));
+        statusLine_->remark((back ? tr("Undone: %1.") : tr("Redone: %1.")).arg(name));
     }
     updateUndoCommands();
 }
@@ -72,7 +71,7 @@ void Form1::showState(const StepState &state)
     followColour();
     showStatus();
     const QString title = paletteTitle(palette_);
-    Picture2->setToolTip(title + QStringLiteral("\nPress to pick the colour under the pointer."));
+    Picture2->setToolTip(title + tr("\nPress to pick the colour under the pointer."));
     Picture2->setAccessibleDescription(title);
     commands_.paletteTitle->setText(title);
     statusLine_->showPalette(title);
@@ -81,14 +80,10 @@ void Form1::showState(const StepState &state)
 void Form1::updateUndoCommands()
 {
     // "Undo Stroke", "Redo Change palette": the menu names the step.
-    auto named = [](const QString &command, const QString &step) {
-        return step.isEmpty() ? command : command + u' ' + step;
-    };
-    // A running cycle is the step undo takes back first.
-    commands_.undo->setText(named(QStringLiteral("&Undo"), cycleColours
-                                                               ? QStringLiteral("Cycle colours")
-                                                               : history_.undoName()));
-    commands_.redo->setText(named(QStringLiteral("&Redo"), history_.redoName()));
+    const QString undone = cycleColours ? tr("Cycle colours") : history_.undoName();
+    const QString redone = history_.redoName();
+    commands_.undo->setText(undone.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undone));
+    commands_.redo->setText(redone.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redone));
     commands_.undo->setEnabled(history_.canUndo() || cycleColours);
     commands_.redo->setEnabled(history_.canRedo());
 }
@@ -109,8 +104,7 @@ void Form1::fillHistoryMenu()
     };
     if (cycleColours) {
         // A choice stops the cycle first: a step of its own, after which nothing is redone.
-        connect(add(QStringLiteral("Cycle colours"), true), &QAction::triggered, this,
-                &Form1::stopCycle);
+        connect(add(tr("Cycle colours"), true), &QAction::triggered, this, &Form1::stopCycle);
         timeline.names = timeline.names.mid(timeline.current, 29);
         timeline.total -= timeline.current;
         timeline.current = -1;
@@ -121,7 +115,7 @@ void Form1::fillHistoryMenu()
                 [this, step] { jumpInHistory(step); });
     }
     if (timeline.names.isEmpty() && !cycleColours) {
-        historyMenu_->addAction(QStringLiteral("No steps yet"))->setEnabled(false);
+        historyMenu_->addAction(tr("No steps yet"))->setEnabled(false);
     }
 }
 
@@ -142,11 +136,10 @@ void Form1::jumpInHistory(int step)
     if (state) {
         showState(*state);
         const QString name = history_.undoName();
-        statusLine_->remark((back ? QStringLiteral("Undone: %1 steps, %2.")
-                                  : QStringLiteral("Redone: %1 steps, %2."))
-                                .arg(std::abs(steps))
-                                .arg(name.isEmpty() ? QStringLiteral("back to the start")
-                                                    : QStringLiteral("to just after ") + name));
+        statusLine_->remark(
+            (back ? tr("Undone: %1 steps, %2.") : tr("Redone: %1 steps, %2."))
+                .arg(std::abs(steps))
+                .arg(name.isEmpty() ? tr("back to the start") : tr("to just after ") + name));
     }
     updateUndoCommands();
 }

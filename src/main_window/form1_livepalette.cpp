@@ -18,7 +18,7 @@
 void Form1::setLivePalette(bool on)
 {
     stopCycle();
-    recordStep(QStringLiteral("Live palette"), [&] {
+    recordStep(tr("Live palette"), [&] {
         livePalette = on;
         followStrip(palette_.waves);
     });

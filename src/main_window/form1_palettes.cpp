@@ -39,7 +39,7 @@ void Form1::showPalette(const ShownPalette &palette)
 void Form1::takePalette(const QString &stepName, const ShownPalette &palette)
 {
     recordStep(stepName, [&] { showPalette(palette); });
-    statusLine_->remark(QStringLiteral("%1 is on the strip.").arg(paletteTitle(palette)));
+    statusLine_->remark(tr("%1 is on the strip.").arg(paletteTitle(palette)));
 }
 
 bool Form1::goToPalette(PaletteNumber number)
@@ -48,8 +48,7 @@ bool Form1::goToPalette(PaletteNumber number)
     if (number < kFirstPaletteNumber || number > kLastPaletteNumber) {
         return false;
     }
-    takePalette(QStringLiteral("Go to palette"),
-                {number, numberedPaletteWaves(number, random_), false});
+    takePalette(tr("Go to palette"), {number, numberedPaletteWaves(number, random_), false});
     return true;
 }
 
@@ -66,14 +65,13 @@ bool Form1::pastePalette()
     for (qsizetype i = 0; i < lines.size(); ++i) {
         PaletteLineRead line = readPaletteLine(lines[i]);
         if (!line.error.isEmpty()) {
-            reportFailure(
-                QStringLiteral("Palette not pasted"),
-                lines.size() == 1
-                    ? QStringLiteral("The clipboard holds no palette.\n\n%1").arg(line.error)
-                    : QStringLiteral("Line %1 of the clipboard is no palette, so "
-                                     "none is taken.\n\n%2")
-                          .arg(i + 1)
-                          .arg(line.error));
+            reportFailure(tr("Palette not pasted"),
+                          lines.size() == 1
+                              ? tr("The clipboard holds no palette.\n\n%1").arg(line.error)
+                              : tr("Line %1 of the clipboard is no palette, so "
+                                   "none is taken.\n\n%2")
+                                    .arg(i + 1)
+                                    .arg(line.error));
             return false;
         }
         PaletteRandom scratch; // the run's generator stays where it is
@@ -84,9 +82,9 @@ bool Form1::pastePalette()
     if (read.size() > 1) {
         kept_.append(read);
     }
-    takePalette(QStringLiteral("Paste palette"), read.last());
+    takePalette(tr("Paste palette"), read.last());
     if (read.size() > 1) {
-        statusLine_->remark(QStringLiteral("%1 palettes kept; %2 is on the strip.")
+        statusLine_->remark(tr("%1 palettes kept; %2 is on the strip.")
                                 .arg(read.size())
                                 .arg(paletteTitle(read.last())));
     }
@@ -97,8 +95,8 @@ bool Form1::exportPaletteTo(const QString &path, int swatches)
 {
     stopCycle();
     if (const auto failure = exportPalette(palette_, path, swatches)) {
-        reportFailure(QStringLiteral("Palette not exported"),
-                      QStringLiteral("The palette could not be written to\n%1\n\nReason: %2")
+        reportFailure(tr("Palette not exported"),
+                      tr("The palette could not be written to\n%1\n\nReason: %2")
                           .arg(QDir::toNativeSeparators(path), *failure));
         return false;
     }
@@ -111,8 +109,8 @@ void Form1::askForPalette()
     stopCycle();
     bool ok = false;
     const int number = QInputDialog::getInt(
-        this, QStringLiteral("Go to palette"),
-        QStringLiteral("Palette number (%1 to %2):")
+        this, tr("Go to palette"),
+        tr("Palette number (%1 to %2):")
             .arg(numberText(kFirstPaletteNumber), numberText(kLastPaletteNumber)),
         int(palette_.number), int(kFirstPaletteNumber), int(kLastPaletteNumber), 1, &ok);
     if (ok) {
@@ -142,7 +140,7 @@ void Form1::askToEditPalette()
             PaletteRandom own;
             const PaletteWaves edited = editor->waves();
             const bool changed = !sameStrip(edited, numberedPaletteWaves(before.number, own));
-            takePalette(QStringLiteral("Edit palette"), {before.number, edited, changed});
+            takePalette(tr("Edit palette"), {before.number, edited, changed});
         }
     });
     placeBesideControls(editor);
@@ -163,7 +161,7 @@ void Form1::askToBrowsePalettes()
     connect(browser, &PaletteBrowser::paletteChosen, this,
             [this, shown](const ShownPalette &palette) {
                 drawPalette(shown);
-                takePalette(QStringLiteral("Browse palettes"), palette);
+                takePalette(tr("Browse palettes"), palette);
             });
     placeBesideControls(browser);
     browser->open();
@@ -173,7 +171,7 @@ void Form1::askToExportPalette()
 {
     stopCycle();
     const QString path = askForFileToSave(
-        this, QStringLiteral("Export palette"),
+        this, tr("Export palette"),
         QDir(lastFolder_)
             .filePath(QStringLiteral("sinepaint-palette-%1%2.gpl")
                           .arg(palette_.number)
@@ -185,12 +183,12 @@ void Form1::askToExportPalette()
     int swatches = kShownPaletteColumns;
     if (namesGimpPalette(path)) {
         bool ok = false;
-        swatches = QInputDialog::getInt(
-            this, QStringLiteral("GIMP palette swatches"),
-            QStringLiteral("Swatches, taken at evenly spaced columns (%1 to %2):")
-                .arg(kFewestSwatches)
-                .arg(kShownPaletteColumns),
-            kShownPaletteColumns, kFewestSwatches, kShownPaletteColumns, 1, &ok);
+        swatches = QInputDialog::getInt(this, tr("GIMP palette swatches"),
+                                        tr("Swatches, taken at evenly spaced columns (%1 to %2):")
+                                            .arg(kFewestSwatches)
+                                            .arg(kShownPaletteColumns),
+                                        kShownPaletteColumns, kFewestSwatches, kShownPaletteColumns,
+                                        1, &ok);
         if (!ok) {
             return;
         }

@@ -58,9 +58,9 @@ bool Form1::openPictureFile(const QByteArray &nativePath)
     const PictureRead read = readPictureFile(nativePath);
     const QString path = QFile::decodeName(nativePath); // shown, with � for bytes that are no UTF-8
     if (!read.error.isEmpty()) {
-        reportFailure(QStringLiteral("Picture not opened"),
-                      QStringLiteral("%1\ncould not be opened.\n\n%2")
-                          .arg(QDir::toNativeSeparators(path), read.error));
+        reportFailure(
+            tr("Picture not opened"),
+            tr("%1\ncould not be opened.\n\n%2").arg(QDir::toNativeSeparators(path), read.error));
         return false;
     }
     lastFolder_ = QFileInfo(path).absolutePath();
@@ -79,13 +79,13 @@ bool Form1::takePicture(const QImage &picture, const QString &source, const PngC
     const QImage fitted = fitToCanvas(checked.picture, canvas.size(), toQRgb(canvas.BackColor()));
     RecipeRead taken;
     if (recipe.damaged) {
-        taken.error = QStringLiteral("its palette and strip columns are damaged");
+        taken.error = tr("its palette and strip columns are damaged");
     } else if (recipe.data && picture.size() != canvas.size()) {
-        taken.error = QStringLiteral("its strip columns are for a picture of another size");
+        taken.error = tr("its strip columns are for a picture of another size");
     } else if (recipe.data) {
         taken = decodeRecipe(*recipe.data, fitted);
     }
-    recordStep(QStringLiteral("Open picture"), [&] {
+    recordStep(tr("Open picture"), [&] {
         canvas.edit([&](QImage &image, QImage &columns) {
             image = fitted;
             columns = taken.columns.isNull() ? emptyColumnPlane(image.size()) : taken.columns;
@@ -98,14 +98,14 @@ bool Form1::takePicture(const QImage &picture, const QString &source, const PngC
     });
     const QString from = QDir::toNativeSeparators(source);
     if (!taken.columns.isNull()) {
-        statusLine_->remark(QStringLiteral("Picture opened from %1 with its palette: %2 is on the "
-                                           "strip.")
+        statusLine_->remark(tr("Picture opened from %1 with its palette: %2 is on the "
+                               "strip.")
                                 .arg(from, paletteTitle(taken.palette)));
     } else if (!taken.error.isEmpty()) {
-        statusLine_->remark(QStringLiteral("Picture opened from %1 without its palette: %2.")
-                                .arg(from, taken.error));
+        statusLine_->remark(
+            tr("Picture opened from %1 without its palette: %2.").arg(from, taken.error));
     } else {
-        statusLine_->remark(QStringLiteral("Picture opened from %1.").arg(from));
+        statusLine_->remark(tr("Picture opened from %1.").arg(from));
     }
     return true;
 }
@@ -119,9 +119,8 @@ bool Form1::takeEncodedPicture(const QByteArray &bytes, const QString &source)
 
 bool Form1::reportNotTaken(const QString &source, const QString &reason)
 {
-    reportFailure(
-        QStringLiteral("Picture not opened"),
-        QStringLiteral("The picture from %1 could not be taken.\n\n%2").arg(source, reason));
+    reportFailure(tr("Picture not opened"),
+                  tr("The picture from %1 could not be taken.\n\n%2").arg(source, reason));
     return false;
 }
 
@@ -129,18 +128,16 @@ bool Form1::pastePicture()
 {
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     if (const QByteArray bytes = data ? encodedPicture(*data) : QByteArray(); !bytes.isEmpty()) {
-        return takeEncodedPicture(bytes, QStringLiteral("the clipboard"));
+        return takeEncodedPicture(bytes, tr("the clipboard"));
     }
     if (data && data->hasImage()) {
-        return takePicture(qvariant_cast<QImage>(data->imageData()),
-                           QStringLiteral("the clipboard"));
+        return takePicture(qvariant_cast<QImage>(data->imageData()), tr("the clipboard"));
     }
     if (data && !firstLocalFile(*data).isEmpty()) {
         return openPictureFile(firstLocalFile(*data));
     }
-    statusLine_->remark(data && data->hasText()
-                            ? QStringLiteral("The clipboard holds text, not a picture.")
-                            : QStringLiteral("The clipboard holds no picture."));
+    statusLine_->remark(data && data->hasText() ? tr("The clipboard holds text, not a picture.")
+                                                : tr("The clipboard holds no picture."));
     return false;
 }
 
@@ -148,8 +145,8 @@ bool Form1::savePictureAs(const QString &typedPath, PictureFormat chosen)
 {
     const SaveTarget target = saveTarget(typedPath, chosen);
     if (!target.error.isEmpty()) {
-        reportFailure(QStringLiteral("Picture not saved"),
-                      QStringLiteral("The picture was not saved as\n%1\n\n%2")
+        reportFailure(tr("Picture not saved"),
+                      tr("The picture was not saved as\n%1\n\n%2")
                           .arg(QDir::toNativeSeparators(typedPath), target.error));
         return false;
     }
@@ -167,8 +164,8 @@ bool Form1::savePictureAs(const QString &typedPath, PictureFormat chosen)
     if (dropped > 0) {
         statusLine_->remark(
             statusLine_->currentMessage() +
-            QStringLiteral(" %1 painted pixels no longer showed their strip columns' colours and "
-                           "were saved without them: turn on Live palette first to keep them.")
+            tr(" %1 painted pixels no longer showed their strip columns' colours and "
+               "were saved without them: turn on Live palette first to keep them.")
                 .arg(dropped));
     }
     return true;
@@ -176,7 +173,7 @@ bool Form1::savePictureAs(const QString &typedPath, PictureFormat chosen)
 
 void Form1::askToOpen()
 {
-    const QString path = askForFileToOpen(this, QStringLiteral("Open picture"), lastFolder_,
+    const QString path = askForFileToOpen(this, tr("Open picture"), lastFolder_,
                                           openFilters().join(QStringLiteral(";;")));
     if (!path.isEmpty()) {
         openPicture(path);
@@ -185,7 +182,7 @@ void Form1::askToOpen()
 
 void Form1::askToSaveAs()
 {
-    QFileDialog dialog(this, QStringLiteral("Save picture as"), lastFolder_);
+    QFileDialog dialog(this, tr("Save picture as"), lastFolder_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList filters = saveFilters();
     dialog.setNameFilters(filters);
@@ -225,9 +222,9 @@ void Form1::dropEvent(QDropEvent *event)
 {
     const QMimeData *data = event->mimeData();
     if (const QByteArray bytes = encodedPicture(*data); !bytes.isEmpty()) {
-        takeEncodedPicture(bytes, QStringLiteral("the drop"));
+        takeEncodedPicture(bytes, tr("the drop"));
     } else if (data->hasImage()) {
-        takePicture(qvariant_cast<QImage>(data->imageData()), QStringLiteral("the drop"));
+        takePicture(qvariant_cast<QImage>(data->imageData()), tr("the drop"));
     } else if (const QByteArray path = firstLocalFile(*data); !path.isEmpty()) {
         openPictureFile(path);
     } else {
@@ -238,10 +235,10 @@ void Form1::dropEvent(QDropEvent *event)
 
 void Form1::reportSaveFailure(const QString &path, const QString &reason)
 {
-    reportFailure(QStringLiteral("Picture not saved"),
-                  QStringLiteral("The picture could not be saved as\n%1\n\nReason: %2\n\n"
-                                 "Your drawing is still here: free some space or make the "
-                                 "folder writable, then save again.")
+    reportFailure(tr("Picture not saved"),
+                  tr("The picture could not be saved as\n%1\n\nReason: %2\n\n"
+                     "Your drawing is still here: free some space or make the "
+                     "folder writable, then save again.")
                       .arg(QDir::toNativeSeparators(path), reason));
 }
 
@@ -249,9 +246,9 @@ void Form1::reportSaved(const QString &path, const QDateTime &replacedSave)
 {
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     statusLine_->remark(replacedSave.isValid()
-                            ? QStringLiteral("Picture saved again as %1, replacing the save of %2.")
+                            ? tr("Picture saved again as %1, replacing the save of %2.")
                                   .arg(shown, replacedSave.toString(QStringLiteral("HH:mm:ss")))
-                            : QStringLiteral("Picture saved as %1.").arg(shown));
+                            : tr("Picture saved as %1.").arg(shown));
 }
 
 void Form1::reportFailure(const QString &title, const QString &text)

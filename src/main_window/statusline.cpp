@@ -27,15 +27,15 @@ StatusLine::StatusLine()
     remarkTime_->setSingleShot(true);
     remarkTime_->setInterval(kRemarkTime);
     connect(remarkTime_, &QTimer::timeout, this, &StatusLine::clearMessage);
-    pointer_->setAccessibleName(QStringLiteral("Pointer position"));
-    pointerColour_->setAccessibleName(QStringLiteral("Colour under the pointer"));
-    pointerColour_->setToolTip(QStringLiteral("The colour under the pointer"));
+    pointer_->setAccessibleName(tr("Pointer position"));
+    pointerColour_->setAccessibleName(tr("Colour under the pointer"));
+    pointerColour_->setToolTip(tr("The colour under the pointer"));
     setSizeGripEnabled(false);
     QFont sharp = font(); // text without smoothing, as everything the program paints
     sharp.setStyleStrategy(QFont::NoAntialias);
     setFont(sharp);
     swatch_->setFixedSize(kSwatchSide, kSwatchSide);
-    swatch_->setAccessibleName(QStringLiteral("Painting colour"));
+    swatch_->setAccessibleName(tr("Painting colour"));
     insertPermanentWidget(2, swatch_);
     showColour(0);
 }
@@ -65,25 +65,23 @@ void StatusLine::showColour(ColorValue colour)
     swatch_->setPixmap(square);
     const QString hex = shown.name(QColor::HexRgb).toUpper();
     colour_->setText(hex);
-    colour_->setToolTip(QStringLiteral("The painting colour: %1").arg(hex));
+    colour_->setToolTip(tr("The painting colour: %1").arg(hex));
     swatch_->setAccessibleDescription(hex);
 }
 
 void StatusLine::showRadius(int radius)
 {
-    radius_->setText(QStringLiteral("Brush radius %1").arg(radius));
+    radius_->setText(tr("Brush radius %1").arg(radius));
 }
 
 void StatusLine::showModes(bool connectedStrokes, Mirror mirror, bool livePalette,
                            bool colourAlongStroke)
 {
-    modes_->setText(
-        QStringLiteral("%1 · Mirror: %2%3%4")
-            .arg(connectedStrokes ? QStringLiteral("Connected strokes")
-                                  : QStringLiteral("Separate discs"),
-                 mirrorName(mirror),
-                 colourAlongStroke ? QStringLiteral(" · Colour along the stroke") : QString(),
-                 livePalette ? QStringLiteral(" · Live palette") : QString()));
+    modes_->setText(tr("%1 · Mirror: %2%3%4")
+                        .arg(connectedStrokes ? tr("Connected strokes") : tr("Separate discs"),
+                             mirrorName(mirror),
+                             colourAlongStroke ? tr(" · Colour along the stroke") : QString(),
+                             livePalette ? tr(" · Live palette") : QString()));
 }
 
 void StatusLine::showPalette(const QString &title)

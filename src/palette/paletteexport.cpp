@@ -8,6 +8,7 @@
 #include "picture_files/atomicfile.h"
 #include "picture_files/picturefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -47,7 +48,8 @@ std::optional<QString> exportPalette(const ShownPalette &palette, const QString 
     const QString ending = QFileInfo(path).suffix().toLower();
     if (namesGimpPalette(path)) {
         if (swatches < kFewestSwatches || swatches > kShownPaletteColumns) {
-            return QStringLiteral("A GIMP palette holds 2 to 525 swatches.");
+            return QCoreApplication::translate("Palette",
+                                               "A GIMP palette holds 2 to 525 swatches.");
         }
         return writeFileAtomically(path, gimpPalette(palette, swatches));
     }
@@ -66,8 +68,9 @@ std::optional<QString> exportPalette(const ShownPalette &palette, const QString 
     if (ending == QLatin1String("txt")) {
         return writeFileAtomically(path, paletteLine(palette).toUtf8() + '\n');
     }
-    return QStringLiteral("The name must end in .gpl (a GIMP palette), .png (a picture one pixel "
-                          "high), .txt (the palette's line), .json, .glsl or .css.");
+    return QCoreApplication::translate(
+        "Palette", "The name must end in .gpl (a GIMP palette), .png (a picture one pixel "
+                   "high), .txt (the palette's line), .json, .glsl or .css.");
 }
 
 std::optional<QString> exportKeptPalettes(const QList<ShownPalette> &kept, const QString &path)
@@ -99,7 +102,10 @@ bool namesGimpPalette(const QString &path)
 
 QStringList paletteExportFilters()
 {
-    return {QStringLiteral("GIMP palette (*.gpl)"),   QStringLiteral("PNG picture (*.png)"),
-            QStringLiteral("Palette line (*.txt)"),   QStringLiteral("JSON for code (*.json)"),
-            QStringLiteral("GLSL function (*.glsl)"), QStringLiteral("CSS gradient (*.css)")};
+    return {QCoreApplication::translate("Palette", "GIMP palette (*.gpl)"),
+            QCoreApplication::translate("Palette", "PNG picture (*.png)"),
+            QCoreApplication::translate("Palette", "Palette line (*.txt)"),
+            QCoreApplication::translate("Palette", "JSON for code (*.json)"),
+            QCoreApplication::translate("Palette", "GLSL function (*.glsl)"),
+            QCoreApplication::translate("Palette", "CSS gradient (*.css)")};
 }

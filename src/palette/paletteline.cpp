@@ -3,6 +3,7 @@
 
 #include "palette/paletteline.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <charconv>
@@ -87,10 +88,11 @@ QString outOfRangeReason(const QString &channel, const QString &what, const QStr
                          Number largest, const QString &nearZero)
 {
     if (tooLarge(text)) {
-        return QStringLiteral("The %1 %2 %3 is too large: the largest is %4.")
+        return QCoreApplication::translate("Palette",
+                                           "The %1 %2 %3 is too large: the largest is %4.")
             .arg(channel, what, quoted(text), shortest(largest));
     }
-    return QStringLiteral("The %1 %2 %3 is too near zero: %4.")
+    return QCoreApplication::translate("Palette", "The %1 %2 %3 is too near zero: %4.")
         .arg(channel, what, quoted(text), nearZero);
 }
 
@@ -110,14 +112,16 @@ PaletteLineRead readPaletteLine(const QString &text)
     const QRegularExpressionMatch match = line.match(text);
     if (!match.hasMatch()) {
         return {{},
-                QStringLiteral("It is not a palette line. A palette line reads like this:\n"
+                QCoreApplication::translate(
+                    "Palette", "It is not a palette line. A palette line reads like this:\n"
                                "sinepaint palette 1: red phase 0.5 period 30; green phase 1 "
                                "period 40; blue phase 2 period 50")};
     }
     const auto number = parsed<PaletteNumber>(match.captured(1));
     if (!number || *number < kFirstPaletteNumber || *number > kLastPaletteNumber) {
         return {{},
-                QStringLiteral("The palette number %1 is not a whole number from %2 to %3.")
+                QCoreApplication::translate(
+                    "Palette", "The palette number %1 is not a whole number from %2 to %3.")
                     .arg(quoted(match.captured(1)), numberText(kFirstPaletteNumber),
                          numberText(kLastPaletteNumber))};
     }
@@ -132,28 +136,32 @@ PaletteLineRead readPaletteLine(const QString &text)
             return {{},
                     outOfRangeReason(name, QStringLiteral("phase"), phaseText,
                                      std::numeric_limits<double>::max(),
-                                     QStringLiteral("write 0 for it"))};
+                                     QCoreApplication::translate("Palette", "write 0 for it"))};
         }
         if (outOfRange<float>(periodText)) {
             return {{},
-                    outOfRangeReason(name, QStringLiteral("period"), periodText,
-                                     std::numeric_limits<float>::max(),
-                                     QStringLiteral("the strip would have no colours"))};
+                    outOfRangeReason(
+                        name, QStringLiteral("period"), periodText,
+                        std::numeric_limits<float>::max(),
+                        QCoreApplication::translate("Palette", "the strip would have no colours"))};
         }
         if (!phase || !std::isfinite(*phase)) {
-            return {{},
-                    QStringLiteral("The %1 phase %2 is not a finite number.")
-                        .arg(name, quoted(phaseText))};
+            return {
+                {},
+                QCoreApplication::translate("Palette", "The %1 phase %2 is not a finite number.")
+                    .arg(name, quoted(phaseText))};
         }
         if (!period || !std::isfinite(*period)) {
-            return {{},
-                    QStringLiteral("The %1 period %2 is not a finite number.")
-                        .arg(name, quoted(periodText))};
+            return {
+                {},
+                QCoreApplication::translate("Palette", "The %1 period %2 is not a finite number.")
+                    .arg(name, quoted(periodText))};
         }
         // The last column divided by the period must stay a finite number too.
         if (*period == 0.0f || !std::isfinite(float(kPaletteColumns - 1) / *period)) {
             return {{},
-                    QStringLiteral("The %1 period %2 is too near zero: the strip would have "
+                    QCoreApplication::translate(
+                        "Palette", "The %1 period %2 is too near zero: the strip would have "
                                    "no colours.")
                         .arg(name, quoted(periodText))};
         }
@@ -168,7 +176,8 @@ PaletteLineRead readPaletteLine(const QString &text)
             const auto read = parsed<double>(text);
             if (!read || !(*read >= 0.0 && *read <= kMostAmplitude)) {
                 return {{},
-                        QStringLiteral("The %1 %2 %3 is not a number from 0 to 255.")
+                        QCoreApplication::translate("Palette",
+                                                    "The %1 %2 %3 is not a number from 0 to 255.")
                             .arg(name, term, quoted(text))};
             }
             *value = *read;

@@ -5,6 +5,7 @@
 
 #include "palette/paletterandom.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 bool ShownPalette::operator==(const ShownPalette &other) const
@@ -46,6 +47,7 @@ QString numberText(qint64 number)
 
 QString paletteTitle(const ShownPalette &palette)
 {
-    const QString title = QStringLiteral("Palette %1").arg(numberText(palette.number));
-    return palette.changed ? title + QStringLiteral(" (changed)") : title;
+    const QString title =
+        QCoreApplication::translate("Palette", "Palette %1").arg(numberText(palette.number));
+    return palette.changed ? title + QCoreApplication::translate("Palette", " (changed)") : title;
 }

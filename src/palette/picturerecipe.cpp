@@ -9,6 +9,7 @@
 #include "picture_files/pngchunk.h"
 #include "surface/columnplane.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -23,7 +24,10 @@ constexpr QRgb kColourBits = 0x00ffffff;
 // The longest run of one column written.
 constexpr int kLongestRun = 0xffff;
 
-const QString kDamaged = QStringLiteral("its palette and strip columns are damaged");
+QString damagedMessage()
+{
+    return QCoreApplication::translate("Palette", "its palette and strip columns are damaged");
+}
 
 // Whether the pixel at (x, y) shows the colour of the column it remembers.
 bool showsItsColumn(QRgb pixel, StripColumn column, const StripColours &colours)
@@ -80,12 +84,13 @@ RecipeRead decodeRecipe(const QByteArray &recipe, const QImage &picture)
     const qsizetype lineEnd = firstEnd < 0 ? -1 : recipe.indexOf('\n', firstEnd + 1);
     const qsizetype sizeEnd = lineEnd < 0 ? -1 : recipe.indexOf('\n', lineEnd + 1);
     if (sizeEnd < 0 || sizeEnd > kLongestHeader) {
-        read.error = kDamaged;
+        read.error = damagedMessage();
         return read;
     }
     if (recipe.left(firstEnd) != kFirstLine) {
-        read.error = QStringLiteral("its palette and strip columns are in a form this version "
-                                    "cannot read");
+        read.error = QCoreApplication::translate(
+            "Palette", "its palette and strip columns are in a form this version "
+                       "cannot read");
         return read;
     }
     const PaletteLineRead line =
@@ -94,7 +99,7 @@ RecipeRead decodeRecipe(const QByteArray &recipe, const QImage &picture)
         // Its first sentence, within this one.
         QString reason = line.error.section(QStringLiteral(". "), 0, 0);
         reason = reason.endsWith(u'.') ? reason.chopped(1) : reason;
-        read.error = QStringLiteral("its palette line cannot be read: %1")
+        read.error = QCoreApplication::translate("Palette", "its palette line cannot be read: %1")
                          .arg(reason.left(1).toLower() + reason.mid(1));
         return read;
     }
@@ -102,14 +107,15 @@ RecipeRead decodeRecipe(const QByteArray &recipe, const QImage &picture)
     const QByteArray expected =
         QByteArray::number(picture.width()) + ' ' + QByteArray::number(picture.height());
     if (size != expected) {
-        read.error = QStringLiteral("its strip columns are for a picture of another size");
+        read.error = QCoreApplication::translate(
+            "Palette", "its strip columns are for a picture of another size");
         return read;
     }
     // A run a pixel at most.
     const auto runs =
         inflated(recipe.mid(sizeEnd + 1), 4 * qsizetype(picture.width()) * picture.height());
     if (!runs) {
-        read.error = kDamaged;
+        read.error = damagedMessage();
         return read;
     }
     const StripColours colours = stripColours(line.palette.waves);
@@ -124,7 +130,7 @@ RecipeRead decodeRecipe(const QByteArray &recipe, const QImage &picture)
         for (int x = 0; x < picture.width(); in += 4) {
             const int length = end - in < 4 ? 0 : qFromLittleEndian<quint16>(in);
             if (length == 0 || length > picture.width() - x) { // the row's runs do not add up
-                read.error = kDamaged;
+                read.error = damagedMessage();
                 return read;
             }
             const StripColumn column = qFromLittleEndian<quint16>(in + 2);
@@ -139,16 +145,18 @@ RecipeRead decodeRecipe(const QByteArray &recipe, const QImage &picture)
         }
     }
     if (in != end) {
-        read.error = kDamaged;
+        read.error = damagedMessage();
         return read;
     }
     if (pastTheStrip) {
-        read.error = QStringLiteral("its strip columns name a column past the strip's last, %1")
+        read.error = QCoreApplication::translate(
+                         "Palette", "its strip columns name a column past the strip's last, %1")
                          .arg(kShownPaletteColumns - 1);
         return read;
     }
     if (notShown > 0) {
-        read.error = QStringLiteral("its pixels no longer show its palette's colours (%1 differ), "
+        read.error = QCoreApplication::translate(
+                         "Palette", "its pixels no longer show its palette's colours (%1 differ), "
                                     "as if changed by another program")
                          .arg(notShown);
         return read;

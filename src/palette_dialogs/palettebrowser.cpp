@@ -26,18 +26,18 @@ PaletteBrowser::PaletteBrowser(PaletteCatalogue &catalogue, const QList<ShownPal
                                PaletteNumber shown, QWidget *parent)
     : QDialog(parent), list_(new PaletteStripList(catalogue, kept)), numberField_(new QSpinBox)
 {
-    dressDialog(this, QStringLiteral("Browse palettes"));
+    dressDialog(this, tr("Browse palettes"));
     auto *layout = new QVBoxLayout(this);
-    auto *about = new QLabel(QStringLiteral(
-        "The kept palettes, then the numbered ones, 1 to 1,000,000, as the strip shows them. "
-        "The strip shows the palette you move to; double-click it, or press Enter, to take it; "
-        "Escape puts the strip back."));
+    auto *about = new QLabel(
+        tr("The kept palettes, then the numbered ones, 1 to 1,000,000, as the strip shows them. "
+           "The strip shows the palette you move to; double-click it, or press Enter, to take it; "
+           "Escape puts the strip back."));
     about->setWordWrap(true);
     layout->addWidget(about);
     numberField_->setRange(int(kFirstPaletteNumber), int(kLastPaletteNumber));
     numberField_->setValue(int(shown));
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Go to number:"), numberField_);
+    form->addRow(tr("&Go to number:"), numberField_);
     layout->addLayout(form);
 
     const int frame = 2 * list_->frameWidth();

@@ -31,13 +31,21 @@ struct TermScale {
 };
 constexpr double kTypedLimit = 1e9; // a phase or period typed: that far either side of zero
 constexpr TermScale kTerms[kWaveTerms] = {
-    {"phase", "Phase (radians)", 1000, 0, 6283, -kTypedLimit, kTypedLimit}, // a turn, 2 pi
-    {"period", "Period (columns a radian)", 100, 2000, 7800, -kTypedLimit, kTypedLimit},
-    {"amplitude", "Amplitude", 1, 0, 255, 0, kMostAmplitude},
-    {"offset", "Offset", 1, 0, 255, 0, kMostAmplitude},
+    {QT_TRANSLATE_NOOP("PaletteEditor", "phase"),
+     QT_TRANSLATE_NOOP("PaletteEditor", "Phase (radians)"), 1000, 0, 6283, -kTypedLimit,
+     kTypedLimit}, // a turn, 2 pi
+    {QT_TRANSLATE_NOOP("PaletteEditor", "period"),
+     QT_TRANSLATE_NOOP("PaletteEditor", "Period (columns a radian)"), 100, 2000, 7800, -kTypedLimit,
+     kTypedLimit},
+    {QT_TRANSLATE_NOOP("PaletteEditor", "amplitude"),
+     QT_TRANSLATE_NOOP("PaletteEditor", "Amplitude"), 1, 0, 255, 0, kMostAmplitude},
+    {QT_TRANSLATE_NOOP("PaletteEditor", "offset"), QT_TRANSLATE_NOOP("PaletteEditor", "Offset"), 1,
+     0, 255, 0, kMostAmplitude},
 };
 
-const char *const kChannelNames[] = {"&Red", "&Green", "&Blue"};
+const char *const kChannelNames[] = {QT_TRANSLATE_NOOP("PaletteEditor", "&Red"),
+                                     QT_TRANSLATE_NOOP("PaletteEditor", "&Green"),
+                                     QT_TRANSLATE_NOOP("PaletteEditor", "&Blue")};
 
 double &termOf(ChannelWave &wave, WaveTerm term, double &period)
 {
@@ -70,21 +78,21 @@ PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
                              const QString &title, QWidget *parent)
     : QDialog(parent), waves_(shown), own_(own), plot_(new WavePlot), refusal_(new QLabel)
 {
-    dressDialog(this, QStringLiteral("Edit palette"));
+    dressDialog(this, tr("Edit palette"));
     auto *grid = new QGridLayout(this);
-    auto *about = new QLabel(
-        QStringLiteral("%1. Each channel is a sine wave along the strip: its phase is where the "
-                       "wave starts, its period how many columns make one radian, its amplitude "
-                       "how far it swings about its offset. Type a number, then Tab or a pause; "
-                       "the strip follows every change.")
-            .arg(title));
+    auto *about =
+        new QLabel(tr("%1. Each channel is a sine wave along the strip: its phase is where the "
+                      "wave starts, its period how many columns make one radian, its amplitude "
+                      "how far it swings about its offset. Type a number, then Tab or a pause; "
+                      "the strip follows every change.")
+                       .arg(title));
     about->setWordWrap(true);
     grid->addWidget(about, 0, 0, 1, 4);
     plot_->setFixedSize(plot_->sizeHint());
     grid->addWidget(plot_, 1, 0, 1, 4, Qt::AlignHCenter);
     QWidget *previous = nullptr;
     for (int channel = 0; channel < 3; ++channel) {
-        auto *name = new QLabel(QString::fromLatin1(kChannelNames[channel]));
+        auto *name = new QLabel(tr(kChannelNames[channel]));
         const QString channelName = name->text().remove(u'&');
         grid->addWidget(name, 2 + channel * kWaveTerms, 0);
         for (int t = 0; t < kWaveTerms; ++t) {
@@ -102,12 +110,11 @@ PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
             made.slider->setSingleStep(int(std::lround(range / 100.0)));
             made.slider->setPageStep(int(std::lround(range / 10.0)));
             made.slider->setMinimumWidth(300);
-            const QString accessible =
-                QStringLiteral("%1 %2").arg(channelName, QLatin1String(scale.name));
+            const QString accessible = QStringLiteral("%1 %2").arg(channelName, tr(scale.name));
             made.field->setAccessibleName(accessible);
             made.slider->setAccessibleName(accessible);
             const int row = 2 + channel * kWaveTerms + t;
-            grid->addWidget(new QLabel(QString::fromLatin1(scale.label)), row, 1);
+            grid->addWidget(new QLabel(tr(scale.label)), row, 1);
             grid->addWidget(made.field, row, 2);
             grid->addWidget(made.slider, row, 3);
             if (term == WaveTerm::Phase) {
@@ -135,7 +142,7 @@ PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
     QPushButton *reset = buttons->button(QDialogButtonBox::Reset);
     ok->setDefault(true);
     reset->setAutoDefault(false); // Return on it is still OK; Space resets
-    reset->setToolTip(QStringLiteral("Back to the numbered palette's own waves"));
+    reset->setToolTip(tr("Back to the numbered palette's own waves"));
     grid->addWidget(buttons, 3 + 3 * kWaveTerms, 0, 1, 4);
     setTabOrder(previous, ok);
     setTabOrder(ok, buttons->button(QDialogButtonBox::Cancel));
@@ -212,14 +219,13 @@ void PaletteEditor::setTerm(int channel, WaveTerm term, double value)
         term == WaveTerm::Period && !std::isfinite(float(kPaletteColumns - 1) / float(value));
     // Only a typed value can be refused: a slider's are all within these bounds.
     if (!(value >= scale.leastTyped && value <= scale.mostTyped) || noPalette) {
-        const QString channelName = QString::fromLatin1(kChannelNames[channel]).remove(u'&');
-        refusal_->setText(
-            QStringLiteral("%1 is not taken: the %2 %3 is a number from %4 to %5%6.")
-                .arg(field(channel, term)->text().trimmed(), channelName.toLower(),
-                     QLatin1String(scale.name),
-                     QLocale(QLocale::English).toString(scale.leastTyped, 'f', 0),
-                     QLocale(QLocale::English).toString(scale.mostTyped, 'f', 0),
-                     term == WaveTerm::Period ? QStringLiteral(", not 0") : QString()));
+        const QString channelName = tr(kChannelNames[channel]).remove(u'&');
+        refusal_->setText(tr("%1 is not taken: the %2 %3 is a number from %4 to %5%6.")
+                              .arg(field(channel, term)->text().trimmed(), channelName.toLower(),
+                                   tr(scale.name),
+                                   QLocale(QLocale::English).toString(scale.leastTyped, 'f', 0),
+                                   QLocale(QLocale::English).toString(scale.mostTyped, 'f', 0),
+                                   term == WaveTerm::Period ? tr(", not 0") : QString()));
         return;
     }
     double period = double(wave.period);

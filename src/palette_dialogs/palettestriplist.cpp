@@ -23,7 +23,7 @@ PaletteStripList::PaletteStripList(PaletteCatalogue &catalogue, QList<ShownPalet
     QFont font = viewport()->font();
     font.setStyleStrategy(QFont::NoAntialias); // nothing painted is smoothed
     viewport()->setFont(font);
-    setAccessibleName(QStringLiteral("Palettes"));
+    setAccessibleName(tr("Palettes"));
     connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(),
             qOverload<>(&QWidget::update));
     updateScrollRange();
@@ -87,10 +87,9 @@ void PaletteStripList::setCurrentRow(int row, bool atTop)
         verticalScrollBar()->setValue(currentRow_ - rows + 1);
     }
     const ShownPalette shown = currentPalette();
-    setAccessibleDescription(
-        currentRow_ < kept_.size()
-            ? QStringLiteral("Kept %1: %2").arg(currentRow_ + 1).arg(paletteTitle(shown))
-            : paletteTitle(shown));
+    setAccessibleDescription(currentRow_ < kept_.size()
+                                 ? tr("Kept %1: %2").arg(currentRow_ + 1).arg(paletteTitle(shown))
+                                 : paletteTitle(shown));
     viewport()->update();
     if (currentRow_ != was) {
         emit currentChanged(shown);
@@ -113,10 +112,9 @@ void PaletteStripList::paintEvent(QPaintEvent *)
             painter.fillRect(line, colours.highlight());
         }
         painter.setPen(colours.color(isCurrent ? QPalette::HighlightedText : QPalette::Text));
-        painter.drawText(QRect(4, line.top(), kNumberWidth - 12, kRowHeight),
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         row < kept_.size() ? QStringLiteral("kept %1").arg(row + 1)
-                                            : QString::number(shown.number));
+        painter.drawText(
+            QRect(4, line.top(), kNumberWidth - 12, kRowHeight), Qt::AlignRight | Qt::AlignVCenter,
+            row < kept_.size() ? tr("kept %1").arg(row + 1) : QString::number(shown.number));
         painter.drawImage(QPoint(kNumberWidth, line.top() + (kRowHeight - kStripHeight) / 2),
                           stripPicture(shown.waves, kStripHeight));
         if (row == kept_.size() - 1) { // the kept palettes end here

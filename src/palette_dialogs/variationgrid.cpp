@@ -17,7 +17,7 @@ VariationGrid::VariationGrid(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setAccessibleName(QStringLiteral("Variations"));
+    setAccessibleName(tr("Variations"));
 }
 
 QSize VariationGrid::sizeHint() const
@@ -66,9 +66,8 @@ void VariationGrid::setCurrent(int cell)
 {
     current_ = std::clamp(cell, 0, kCells - 1);
     setAccessibleDescription(
-        current_ == kMiddle
-            ? QStringLiteral("The palette as it is")
-            : QStringLiteral("Variation %1").arg(current_ < kMiddle ? current_ + 1 : current_));
+        current_ == kMiddle ? tr("The palette as it is")
+                            : tr("Variation %1").arg(current_ < kMiddle ? current_ + 1 : current_));
     update();
 }
 

@@ -15,18 +15,18 @@ VariationsDialog::VariationsDialog(const ShownPalette &shown, const PaletteWaves
                                    VariationRandom &random, QWidget *parent)
     : QDialog(parent), shown_(shown), own_(own), random_(random), grid_(new VariationGrid)
 {
-    dressDialog(this, QStringLiteral("Variations"));
+    dressDialog(this, tr("Variations"));
     auto *layout = new QVBoxLayout(this);
-    auto *about = new QLabel(
-        QStringLiteral("%1 in the middle, eight variations around it. Click one, or move with "
-                       "the arrow keys and press Enter, to take it; More draws eight new; "
-                       "Escape takes none.")
-            .arg(paletteTitle(shown)));
+    auto *about =
+        new QLabel(tr("%1 in the middle, eight variations around it. Click one, or move with "
+                      "the arrow keys and press Enter, to take it; More draws eight new; "
+                      "Escape takes none.")
+                       .arg(paletteTitle(shown)));
     about->setWordWrap(true);
     layout->addWidget(about);
     layout->addWidget(grid_, 0, Qt::AlignHCenter);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
-    QPushButton *more = buttons->addButton(QStringLiteral("&More"), QDialogButtonBox::ActionRole);
+    QPushButton *more = buttons->addButton(tr("&More"), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     connect(more, &QPushButton::clicked, this, &VariationsDialog::drawMore);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -24,7 +24,7 @@ int rowOf(int value)
 WavePlot::WavePlot(QWidget *parent) : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setAccessibleName(QStringLiteral("The waves"));
+    setAccessibleName(tr("The waves"));
 }
 
 QSize WavePlot::sizeHint() const

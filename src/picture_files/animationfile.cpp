@@ -5,6 +5,7 @@
 
 #include "picture_files/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -16,7 +17,10 @@
 
 namespace {
 
-const QString kCancelled = QStringLiteral("The export was cancelled.");
+QString cancelledMessage()
+{
+    return QCoreApplication::translate("PictureFiles", "The export was cancelled.");
+}
 
 bool isWebP(const QString &path)
 {
@@ -31,11 +35,11 @@ std::optional<QString> writeWebP(const QString &path, int frames, int delayMs,
                                                                           WebPAnimEncoderDelete);
     WebPConfig config;
     if (!WebPConfigInit(&config) || !WebPConfigLosslessPreset(&config, 0)) {
-        return QStringLiteral("The WebP encoder could not be set up.");
+        return QCoreApplication::translate("PictureFiles", "The WebP encoder could not be set up.");
     }
     for (int k = 0; k < frames; ++k) {
         if (!goOn(k)) {
-            return kCancelled;
+            return cancelledMessage();
         }
         const QImage image = frame(k).convertToFormat(QImage::Format_RGB32);
         if (!encoder) {
@@ -44,7 +48,8 @@ std::optional<QString> writeWebP(const QString &path, int frames, int delayMs,
             options.anim_params.loop_count = 0; // for ever
             encoder.reset(WebPAnimEncoderNew(image.width(), image.height(), &options));
             if (!encoder) {
-                return QStringLiteral("The WebP encoder could not be set up.");
+                return QCoreApplication::translate("PictureFiles",
+                                                   "The WebP encoder could not be set up.");
             }
         }
         WebPPicture picture;
@@ -59,19 +64,21 @@ std::optional<QString> writeWebP(const QString &path, int frames, int delayMs,
             imported && WebPAnimEncoderAdd(encoder.get(), &picture, k * delayMs, &config) != 0;
         WebPPictureFree(&picture);
         if (!added) {
-            return QStringLiteral("Frame %1 could not be encoded.").arg(k);
+            return QCoreApplication::translate("PictureFiles", "Frame %1 could not be encoded.")
+                .arg(k);
         }
     }
     WebPData data;
     WebPDataInit(&data);
     if (!WebPAnimEncoderAdd(encoder.get(), nullptr, frames * delayMs, nullptr) ||
         !WebPAnimEncoderAssemble(encoder.get(), &data)) {
-        return QStringLiteral("The animation could not be put together.");
+        return QCoreApplication::translate("PictureFiles",
+                                           "The animation could not be put together.");
     }
     const QByteArray bytes(reinterpret_cast<const char *>(data.bytes), qsizetype(data.size));
     WebPDataClear(&data);
     if (!goOn(frames)) {
-        return kCancelled;
+        return cancelledMessage();
     }
     return writeFileAtomically(path, bytes);
 }
@@ -84,7 +91,7 @@ std::optional<QString> writeFrames(const QString &folder, int frames,
 {
     QTemporaryDir scratch(QDir(folder).filePath(QStringLiteral(".sinepaint-frames-XXXXXX")));
     if (!scratch.isValid()) {
-        return QStringLiteral("The folder %1 cannot be written to.")
+        return QCoreApplication::translate("PictureFiles", "The folder %1 cannot be written to.")
             .arg(QDir::toNativeSeparators(folder));
     }
     const auto name = [](int k) {
@@ -92,14 +99,15 @@ std::optional<QString> writeFrames(const QString &folder, int frames,
     };
     for (int k = 0; k < frames; ++k) {
         if (!goOn(k)) {
-            return kCancelled;
+            return cancelledMessage();
         }
         if (!frame(k).save(scratch.filePath(name(k)), "PNG")) {
-            return QStringLiteral("Frame %1 could not be written.").arg(k);
+            return QCoreApplication::translate("PictureFiles", "Frame %1 could not be written.")
+                .arg(k);
         }
     }
     if (!goOn(frames)) {
-        return kCancelled;
+        return cancelledMessage();
     }
     QDir target(folder);
     for (int k = 0; k < frames; ++k) {
@@ -108,7 +116,9 @@ std::optional<QString> writeFrames(const QString &folder, int frames,
             for (int moved = 0; moved < k; ++moved) {
                 target.remove(name(moved));
             }
-            return QStringLiteral("Frame %1 could not be put in place.").arg(k);
+            return QCoreApplication::translate("PictureFiles",
+                                               "Frame %1 could not be put in place.")
+                .arg(k);
         }
     }
     return std::nullopt;
@@ -123,13 +133,16 @@ std::optional<QString> animationTargetProblem(const QString &path)
         return std::nullopt;
     }
     if (!isWebP(path)) {
-        return QStringLiteral("An animation is written as a .webp file or into a folder, not as "
-                              "%1.")
-            .arg(target.suffix().isEmpty() ? QStringLiteral("a file without an ending")
-                                           : u'.' + target.suffix().left(40));
+        return QCoreApplication::translate(
+                   "PictureFiles",
+                   "An animation is written as a .webp file or into a folder, not as "
+                   "%1.")
+            .arg(target.suffix().isEmpty()
+                     ? QCoreApplication::translate("PictureFiles", "a file without an ending")
+                     : u'.' + target.suffix().left(40));
     }
     if (!target.absoluteDir().exists()) {
-        return QStringLiteral("The folder %1 does not exist.")
+        return QCoreApplication::translate("PictureFiles", "The folder %1 does not exist.")
             .arg(QDir::toNativeSeparators(target.absolutePath()));
     }
     return std::nullopt;
@@ -143,7 +156,7 @@ std::optional<QString> writeAnimation(const QString &path, int frames, int delay
         return problem;
     }
     if (frames < 1) {
-        return QStringLiteral("An animation has at least one frame.");
+        return QCoreApplication::translate("PictureFiles", "An animation has at least one frame.");
     }
     if (QFileInfo(path).isDir()) {
         return writeFrames(path, frames, frame, goOn);

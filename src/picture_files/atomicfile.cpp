@@ -3,6 +3,7 @@
 
 #include "picture_files/atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -28,7 +29,8 @@ std::optional<QString> writeFileAtomically(const QString &path, const QByteArray
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
-        return QStringLiteral("The folder %1 does not exist and could not be created.")
+        return QCoreApplication::translate("PictureFiles",
+                                           "The folder %1 does not exist and could not be created.")
             .arg(QDir::toNativeSeparators(folder));
     }
     QSaveFile file(path);
@@ -47,7 +49,8 @@ std::optional<QString> writeFileAtomically(const QString &path, const QByteArray
     if (!committed) {
         const QString reason = file.errorString();
         return reason.isEmpty() || reason == QStringLiteral("Unknown error")
-                   ? QStringLiteral("The finished file could not be put in place.")
+                   ? QCoreApplication::translate("PictureFiles",
+                                                 "The finished file could not be put in place.")
                    : reason;
     }
     return std::nullopt;

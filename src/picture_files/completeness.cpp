@@ -8,6 +8,7 @@
 #include "picture_files/tgareader.h"
 #include "picture_files/tiffcheck.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -17,7 +18,10 @@
 
 namespace {
 
-const QString kLeavesPixels = QStringLiteral("its pixel data leaves pixels undefined");
+QString leavesPixelsUndefined()
+{
+    return QCoreApplication::translate("PictureFiles", "its pixel data leaves pixels undefined");
+}
 
 // GIF's LZW codes, walked without decoding: how many pixels they define. Any code the table
 // does not hold yet makes the data damaged (-1).
@@ -95,7 +99,8 @@ QString gifFault(const QByteArray &bytes, qint64 mostPixels)
     while (at.has(place, 1)) {
         const quint32 kind = at.byte(place);
         if (kind == 0x3b) {
-            return first ? incompleteBecause(QStringLiteral("it holds no picture data"))
+            return first ? incompleteBecause(QCoreApplication::translate(
+                               "PictureFiles", "it holds no picture data"))
                          : QString();
         }
         if (kind == 0x21) { // an extension: its label, then sub-blocks
@@ -104,7 +109,7 @@ QString gifFault(const QByteArray &bytes, qint64 mostPixels)
             continue;
         }
         if (kind != 0x2c) {
-            return incompleteBecause(kEndMissing);
+            return incompleteBecause(endMissing());
         }
         // An image: its descriptor, colours, code size, sub-blocks.
         const qint64 right = at.little16(place + 1) + qint64(at.little16(place + 5));
@@ -122,7 +127,7 @@ QString gifFault(const QByteArray &bytes, qint64 mostPixels)
         }
         first = false;
         if (pixels == 0 || rootBits < 1 || rootBits > 8) {
-            return kDamaged;
+            return damagedMessage();
         }
         const qint64 width = std::max(screenWidth, right), height = std::max(screenHeight, bottom);
         if (width * height > mostPixels) {
@@ -130,13 +135,13 @@ QString gifFault(const QByteArray &bytes, qint64 mostPixels)
         }
         const qint64 defined = lzwPixels(data, rootBits, pixels);
         if (defined < 0) {
-            return kDamaged;
+            return damagedMessage();
         }
         if (defined < pixels) {
-            return incompleteBecause(kDataMissing);
+            return incompleteBecause(dataMissing());
         }
     }
-    return incompleteBecause(kEndMissing);
+    return incompleteBecause(endMissing());
 }
 
 // A run-length BMP's codes (RLE8, RLE4), walked from the bottom row up: every pixel defined by
@@ -151,15 +156,15 @@ QString runLengthFault(const Bytes &at, qint64 place, qint64 width, qint64 heigh
             x += count;
         } else if (code == 0 || code == 1) { // end of line, end of picture
             if (x != width) {
-                return incompleteBecause(kLeavesPixels);
+                return incompleteBecause(leavesPixelsUndefined());
             }
             x = 0;
             if (++y == height || code == 1) {
-                return y == height ? QString() : incompleteBecause(kLeavesPixels);
+                return y == height ? QString() : incompleteBecause(leavesPixelsUndefined());
             }
             continue;
         } else if (code == 2) { // a jump, over pixels no code defines
-            return incompleteBecause(kLeavesPixels);
+            return incompleteBecause(leavesPixelsUndefined());
         } else { // that many pixels as they are, padded to two bytes
             const qint64 length = fourBits ? (code + 1) / 2 : code;
             if (!at.has(place, length)) {
@@ -169,11 +174,11 @@ QString runLengthFault(const Bytes &at, qint64 place, qint64 width, qint64 heigh
             x += code;
         }
         if (x > width) {
-            return kDamaged;
+            return damagedMessage();
         }
     }
     // The data ends without its last end of line: whole only when the top row is full.
-    return y == height - 1 && x == width ? QString() : incompleteBecause(kDataMissing);
+    return y == height - 1 && x == width ? QString() : incompleteBecause(dataMissing());
 }
 
 // BMP: a header of a size the format has, a known kind of data, and every row the header
@@ -196,7 +201,7 @@ QString bmpFault(const QByteArray &bytes, qint64 mostPixels)
         bits = at.little16(28);
         compression = at.little32(30);
     } else {
-        return kDamaged;
+        return damagedMessage();
     }
     const bool bitsKnown =
         bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
@@ -205,7 +210,7 @@ QString bmpFault(const QByteArray &bytes, qint64 mostPixels)
                            ((compression == 3 || compression == 6) && (bits == 16 || bits == 32));
     if (!at.has(0, 14 + qint64(headerSize)) || !bitsKnown || !kindKnown || width <= 0 ||
         height == 0) {
-        return kDamaged;
+        return damagedMessage();
     }
     // The pixels start after the header, its masks and its colours, where Qt's reader looks.
     const quint32 used = headerSize == 12 ? 0 : at.little32(46);
@@ -214,17 +219,18 @@ QString bmpFault(const QByteArray &bytes, qint64 mostPixels)
                              ? (compression == 3 ? 12 : 16)
                              : 0;
     if (offset < 14 + qint64(headerSize) + masks + colours * (headerSize == 12 ? 3 : 4)) {
-        return kDamaged;
+        return damagedMessage();
     }
     if (width * std::abs(height) > mostPixels) {
         return tooManyPixels(width, std::abs(height), mostPixels);
     }
     if (compression == 1 || compression == 2) {
-        return height < 0 ? kDamaged : runLengthFault(at, offset, width, height, compression == 2);
+        return height < 0 ? damagedMessage()
+                          : runLengthFault(at, offset, width, height, compression == 2);
     }
     const qint64 rowBytes = (width * bits + 31) / 32 * 4;
     return at.has(offset, product(rowBytes, std::abs(height))) ? QString()
-                                                               : incompleteBecause(kDataMissing);
+                                                               : incompleteBecause(dataMissing());
 }
 
 // PNG: its chunks whole up to the end chunk, and a header within the pixel limit (read here for
@@ -248,7 +254,7 @@ QString pngFault(const QByteArray &bytes, qint64 mostPixels)
         }
         place += 12 + length;
     }
-    return incompleteBecause(kEndMissing);
+    return incompleteBecause(endMissing());
 }
 
 // ICO and CUR: every picture the directory lists lies within the file, and holds, within its
@@ -261,7 +267,7 @@ QString iconFault(const QByteArray &bytes, qint64 mostPixels)
         const qint64 entry = 6 + 16 * qint64(i);
         const qint64 size = at.little32(entry + 8), offset = at.little32(entry + 12);
         if (!at.has(entry, 16) || !at.has(offset, size)) {
-            return incompleteBecause(kDataMissing);
+            return incompleteBecause(dataMissing());
         }
         const QByteArray inner = bytes.mid(offset, size);
         if (inner.startsWith("\x89PNG\r\n\x1a\n")) {
@@ -276,11 +282,11 @@ QString iconFault(const QByteArray &bytes, qint64 mostPixels)
         const quint32 bits = picture.little16(14), used = picture.little32(32);
         if (picture.little32(0) != 40 || width <= 0 || height <= 0 ||
             !(bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)) {
-            return kDamaged;
+            return damagedMessage();
         }
         // A colour table longer than the depth can name is not read at all.
         if (bits <= 8 && used > (1u << bits)) {
-            return kDamaged;
+            return damagedMessage();
         }
         if (width * height > mostPixels) {
             return tooManyPixels(width, height, mostPixels);
@@ -288,10 +294,10 @@ QString iconFault(const QByteArray &bytes, qint64 mostPixels)
         const qint64 colours = bits > 8 ? 0 : used > 0 ? used : 1 << bits;
         const qint64 rows = (width * bits + 31) / 32 * 4, maskRows = (width + 31) / 32 * 4;
         if (!picture.has(0, 40 + 4 * colours + (rows + maskRows) * height)) {
-            return incompleteBecause(kDataMissing);
+            return incompleteBecause(dataMissing());
         }
     }
-    return count == 0 ? kDamaged : QString();
+    return count == 0 ? damagedMessage() : QString();
 }
 
 // PBM, PGM, PPM as bytes (P4, P5, P6): every row the header promises within the file.
@@ -321,7 +327,7 @@ QString netpbmFault(const QByteArray &bytes, qint64 mostPixels)
     };
     const qint64 width = number(), height = number(), most = kind == '4' ? 1 : number();
     if (width <= 0 || height <= 0 || most <= 0 || most > 65535) {
-        return kDamaged;
+        return damagedMessage();
     }
     if (product(width, height) > mostPixels) {
         return tooManyPixels(width, height, mostPixels);
@@ -332,7 +338,7 @@ QString netpbmFault(const QByteArray &bytes, qint64 mostPixels)
                                           : width * 3 * sampleBytes;
     // One white-space byte ends the header.
     return Bytes(bytes).has(place + 1, rowBytes * height) ? QString()
-                                                          : incompleteBecause(kDataMissing);
+                                                          : incompleteBecause(dataMissing());
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include "picture_files/picturemessages.h"
 
+#include <QCoreApplication>
+
 #include <csetjmp>
 #include <cstdio>
 
@@ -55,18 +57,20 @@ QString reason(int code)
 {
     switch (code) {
     case kTooManyScans:
-        return QStringLiteral("The picture has more than %1 scans; pictures of up to %1 scans "
-                              "can be opened.")
+        return QCoreApplication::translate(
+                   "PictureFiles", "The picture has more than %1 scans; pictures of up to %1 scans "
+                                   "can be opened.")
             .arg(kMostJpegScans);
     case JWRN_JPEG_EOF:
-        return incompleteBecause(kEndMissing);
+        return incompleteBecause(endMissing());
     case JERR_NO_IMAGE:
     case JERR_SOF_NO_SOS:
-        return incompleteBecause(QStringLiteral("it holds no picture data"));
+        return incompleteBecause(
+            QCoreApplication::translate("PictureFiles", "it holds no picture data"));
     case JWRN_HIT_MARKER:
-        return incompleteBecause(kDataMissing);
+        return incompleteBecause(dataMissing());
     default:
-        return kDamaged;
+        return damagedMessage();
     }
 }
 
@@ -104,7 +108,7 @@ void readPixels(Decoding &decoding, qint64 mostPixels)
     QImage &picture = decoding.picture;
     picture = QImage(int(jpeg.output_width), int(jpeg.output_height), QImage::Format_RGB32);
     if (picture.isNull()) {
-        decoding.error = kDamaged;
+        decoding.error = damagedMessage();
         return;
     }
     while (jpeg.output_scanline < jpeg.output_height) {

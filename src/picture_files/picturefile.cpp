@@ -11,6 +11,7 @@
 #include "picture_files/webpreader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,8 +50,11 @@ constexpr qint64 kSniffedBytes = 64 * 1024;
 
 const QLocale kEnglish(QLocale::English); // the program's sizes: 1,073,741,825
 
-const QString kNotAPicture =
-    QStringLiteral("It is not a picture in a format this program can read.");
+QString notAPictureMessage()
+{
+    return QCoreApplication::translate("PictureFiles",
+                                       "It is not a picture in a format this program can read.");
+}
 
 FormatName formatName(PictureFormat format)
 {
@@ -70,18 +74,18 @@ QString whatItIs(mode_t mode)
         return {};
     }
     if (S_ISDIR(mode)) {
-        return QStringLiteral("It is a folder");
+        return QCoreApplication::translate("PictureFiles", "It is a folder");
     }
     if (S_ISFIFO(mode)) {
-        return QStringLiteral("It is a named pipe");
+        return QCoreApplication::translate("PictureFiles", "It is a named pipe");
     }
     if (S_ISSOCK(mode)) {
-        return QStringLiteral("It is a socket");
+        return QCoreApplication::translate("PictureFiles", "It is a socket");
     }
     if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return QStringLiteral("It is a device");
+        return QCoreApplication::translate("PictureFiles", "It is a device");
     }
-    return QStringLiteral("It is not a regular file");
+    return QCoreApplication::translate("PictureFiles", "It is not a regular file");
 }
 
 // What a regular file is when the system makes it as it is read (under /proc or /sys): as a
@@ -93,12 +97,14 @@ QString systemFileKind(int descriptor)
         return {};
     }
     if (system.f_type == PROC_SUPER_MAGIC) {
-        return QStringLiteral("It is a file of the system's process information (under /proc), "
-                              "not a picture file.");
+        return QCoreApplication::translate(
+            "PictureFiles", "It is a file of the system's process information (under /proc), "
+                            "not a picture file.");
     }
     if (system.f_type == SYSFS_MAGIC) {
-        return QStringLiteral("It is a file of the system's device information (under /sys), "
-                              "not a picture file.");
+        return QCoreApplication::translate(
+            "PictureFiles", "It is a file of the system's device information (under /sys), "
+                            "not a picture file.");
     }
     return {};
 }
@@ -123,7 +129,7 @@ DecodedPicture readWithQt(const QByteArray &bytes, const QByteArray &format, qin
     }
     QImage picture;
     if (!reader.read(&picture)) {
-        return {{}, kDamaged};
+        return {{}, damagedMessage()};
     }
     return {picture, {}};
 }
@@ -132,8 +138,9 @@ DecodedPicture readWithQt(const QByteArray &bytes, const QByteArray &format, qin
 
 QString tooManyPixels(qint64 width, qint64 height, qint64 mostPixels)
 {
-    return QStringLiteral("The picture is %1 × %2 pixels; pictures of up to %3 million pixels "
-                          "can be opened.")
+    return QCoreApplication::translate(
+               "PictureFiles", "The picture is %1 × %2 pixels; pictures of up to %3 million pixels "
+                               "can be opened.")
         .arg(width)
         .arg(height)
         .arg(mostPixels >> 20);
@@ -154,48 +161,52 @@ PictureRead readPictureFile(const QByteArray &nativePath, qint64 mostPixels)
         struct stat status {};
         if (::stat(nativePath.constData(), &status) == 0) {
             if (const QString kind = whatItIs(status.st_mode); !kind.isEmpty()) {
-                return {{}, kind + QStringLiteral(", not a picture file.")};
+                return {{},
+                        kind +
+                            QCoreApplication::translate("PictureFiles", ", not a picture file.")};
             }
         }
         if (error == ENOENT) {
-            return {{}, QStringLiteral("The file does not exist.")};
+            return {{}, QCoreApplication::translate("PictureFiles", "The file does not exist.")};
         }
         return {{},
-                QStringLiteral("It cannot be opened: %1.")
+                QCoreApplication::translate("PictureFiles", "It cannot be opened: %1.")
                     .arg(QString::fromLocal8Bit(std::strerror(error)).toLower())};
     }
     QFile file;
     file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     struct stat status {};
     if (::fstat(descriptor, &status) != 0) {
-        return {{}, QStringLiteral("It cannot be read.")};
+        return {{}, QCoreApplication::translate("PictureFiles", "It cannot be read.")};
     }
     if (const QString kind = whatItIs(status.st_mode); !kind.isEmpty()) {
-        return {{}, kind + QStringLiteral(", not a picture file.")};
+        return {{}, kind + QCoreApplication::translate("PictureFiles", ", not a picture file.")};
     }
     if (const QString system = systemFileKind(descriptor); !system.isEmpty()) {
         return {{}, system};
     }
     if (status.st_size > kLargestPictureFileBytes) {
         return {{},
-                QStringLiteral("The file is %1 bytes; picture files of up to 1 GiB "
-                               "(%2 bytes) can be opened.")
+                QCoreApplication::translate("PictureFiles",
+                                            "The file is %1 bytes; picture files of up to 1 GiB "
+                                            "(%2 bytes) can be opened.")
                     .arg(kEnglish.toString(qint64(status.st_size)),
                          kEnglish.toString(kLargestPictureFileBytes))};
     }
     if (status.st_size == 0) {
-        return {{}, QStringLiteral("The file is empty.")};
+        return {{}, QCoreApplication::translate("PictureFiles", "The file is empty.")};
     }
     // The start tells the format: a file that is no picture is refused before the rest is read.
     QByteArray bytes = file.read(std::min<qint64>(status.st_size, kSniffedBytes));
     if (contentFormat(bytes).isEmpty()) {
-        return {{}, kNotAPicture};
+        return {{}, notAPictureMessage()};
     }
     if (bytes.size() < status.st_size) {
         bytes += file.read(status.st_size - bytes.size());
     }
     if (bytes.size() != status.st_size) {
-        return {{}, QStringLiteral("It could not be read to its end.")};
+        return {{},
+                QCoreApplication::translate("PictureFiles", "It could not be read to its end.")};
     }
     return readPictureBytes(bytes, mostPixels);
 }
@@ -203,12 +214,12 @@ PictureRead readPictureFile(const QByteArray &nativePath, qint64 mostPixels)
 PictureRead readPictureBytes(const QByteArray &bytes, qint64 mostPixels)
 {
     if (bytes.isEmpty()) {
-        return {{}, QStringLiteral("It holds no data.")};
+        return {{}, QCoreApplication::translate("PictureFiles", "It holds no data.")};
     }
     // The content decides the format, never a name.
     const QByteArray format = contentFormat(bytes);
     if (format.isEmpty()) {
-        return {{}, kNotAPicture};
+        return {{}, notAPictureMessage()};
     }
     DecodedPicture decoded;
     if (format == "jpeg") {
@@ -233,7 +244,7 @@ PictureRead readPictureBytes(const QByteArray &bytes, qint64 mostPixels)
 PictureRead checkPicture(const QImage &picture, qint64 mostPixels)
 {
     if (picture.isNull() || picture.width() <= 0 || picture.height() <= 0) {
-        return {{}, QStringLiteral("It holds no picture.")};
+        return {{}, QCoreApplication::translate("PictureFiles", "It holds no picture.")};
     }
     if (!fitsInMemory(picture.size(), mostPixels)) {
         return {{}, tooManyPixels(picture.width(), picture.height(), mostPixels)};
@@ -287,9 +298,11 @@ QStringList saveFilters()
 
 QStringList openFilters()
 {
-    return {QStringLiteral("Images (*.png *.jpg *.jpeg *.jpe *.jfif *.gif *.bmp *.dib *.webp *.tif "
-                           "*.tiff *.ico *.cur *.tga *.pbm *.pgm *.ppm *.pnm)"),
-            QStringLiteral("All files (*)")};
+    return {QCoreApplication::translate(
+                "PictureFiles",
+                "Images (*.png *.jpg *.jpeg *.jpe *.jfif *.gif *.bmp *.dib *.webp *.tif "
+                "*.tiff *.ico *.cur *.tga *.pbm *.pgm *.ppm *.pnm)"),
+            QCoreApplication::translate("PictureFiles", "All files (*)")};
 }
 
 SaveTarget saveTarget(const QString &typedPath, PictureFormat chosen)
@@ -297,7 +310,7 @@ SaveTarget saveTarget(const QString &typedPath, PictureFormat chosen)
     const QFileInfo typed(typedPath);
     if (!typed.absoluteDir().exists()) {
         return {typedPath, chosen,
-                QStringLiteral("The folder %1 does not exist.")
+                QCoreApplication::translate("PictureFiles", "The folder %1 does not exist.")
                     .arg(QDir::toNativeSeparators(typed.absolutePath()))};
     }
     if (const auto format = formatOfName(typedPath)) {
@@ -305,7 +318,8 @@ SaveTarget saveTarget(const QString &typedPath, PictureFormat chosen)
     }
     if (!typed.suffix().isEmpty()) {
         return {typedPath, chosen,
-                QStringLiteral("Pictures are saved as .png, .bmp or .jpg, not as .%1.")
+                QCoreApplication::translate("PictureFiles",
+                                            "Pictures are saved as .png, .bmp or .jpg, not as .%1.")
                     .arg(typed.suffix().left(40))};
     }
     return {typedPath + u'.' + pictureEnding(chosen), chosen, {}};
@@ -322,7 +336,8 @@ std::optional<QString> writePicture(const QImage &picture, const QString &path,
         writer.setQuality(kJpegQuality);
     }
     if (!writer.write(picture)) {
-        return QStringLiteral("The picture could not be encoded (%1).").arg(writer.errorString());
+        return QCoreApplication::translate("PictureFiles", "The picture could not be encoded (%1).")
+            .arg(writer.errorString());
     }
     if (format == PictureFormat::Png && !recipe.isEmpty()) {
         encoded = withPngChunk(encoded, kRecipeChunkType, recipe);

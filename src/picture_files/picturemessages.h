@@ -3,19 +3,32 @@
 
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The words the picture readers refuse a picture in.
 
 // Ends of "The picture is incomplete: …".
-inline const QString kEndMissing = QStringLiteral("its end is missing");
-inline const QString kDataMissing = QStringLiteral("its pixel data ends before the picture does");
+inline QString endMissing()
+{
+    return QCoreApplication::translate("PictureFiles", "its end is missing");
+}
+inline QString dataMissing()
+{
+    return QCoreApplication::translate("PictureFiles",
+                                       "its pixel data ends before the picture does");
+}
 
-inline const QString kDamaged = QStringLiteral("The picture is damaged and cannot be read.");
+inline QString damagedMessage()
+{
+    return QCoreApplication::translate("PictureFiles",
+                                       "The picture is damaged and cannot be read.");
+}
 
 inline QString incompleteBecause(const QString &missing)
 {
-    return QStringLiteral("The picture is incomplete: %1.").arg(missing);
+    return QCoreApplication::translate("PictureFiles", "The picture is incomplete: %1.")
+        .arg(missing);
 }
 
 // "The picture is W × H pixels; pictures of up to N million pixels can be opened."

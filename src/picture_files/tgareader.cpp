@@ -106,7 +106,7 @@ DecodedPicture readTga(const QByteArray &bytes, qint64 mostPixels)
 {
     const Header header = headerOf(bytes);
     if (!isKnown(header, byteAt(bytes, 1) == 1)) {
-        return {{}, kDamaged};
+        return {{}, damagedMessage()};
     }
     if (header.width * header.height > mostPixels) {
         return {{}, tooManyPixels(header.width, header.height, mostPixels)};
@@ -125,7 +125,7 @@ DecodedPicture readTga(const QByteArray &bytes, qint64 mostPixels)
     const qint64 mapBytes = byteAt(bytes, 1) == 1 ? (header.mapBits + 7) / 8 : 0;
     qint64 place = kHeaderBytes + header.idBytes;
     if (place + header.mapLength * mapBytes > end) {
-        return {{}, incompleteBecause(kDataMissing)};
+        return {{}, incompleteBecause(dataMissing())};
     }
     QList<QRgb> map;
     const bool alpha = header.alphaBits > 0;
@@ -145,7 +145,7 @@ DecodedPicture readTga(const QByteArray &bytes, qint64 mostPixels)
     QImage picture(int(header.width), int(header.height),
                    alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (picture.isNull()) {
-        return {{}, kDamaged};
+        return {{}, damagedMessage()};
     }
     const qint64 pixels = header.width * header.height;
     const bool runs = header.kind & 8;
@@ -154,7 +154,7 @@ DecodedPicture readTga(const QByteArray &bytes, qint64 mostPixels)
         bool repeated = false;
         if (runs) {
             if (place >= end) {
-                return {{}, incompleteBecause(kDataMissing)};
+                return {{}, incompleteBecause(dataMissing())};
             }
             const quint32 packet = byteAt(bytes, place++);
             count = std::min<qint64>((packet & 0x7f) + 1, pixels - done);
@@ -162,12 +162,12 @@ DecodedPicture readTga(const QByteArray &bytes, qint64 mostPixels)
         }
         const qint64 needed = repeated ? pixelBytes : count * pixelBytes;
         if (place + needed > end) {
-            return {{}, incompleteBecause(kDataMissing)};
+            return {{}, incompleteBecause(dataMissing())};
         }
         for (qint64 i = 0; i < count; ++i, ++done) {
             const auto colour = pixelAt(repeated ? place : place + i * pixelBytes);
             if (!colour) {
-                return {{}, kDamaged};
+                return {{}, damagedMessage()};
             }
             const qint64 row = done / header.width, column = done % header.width;
             const int y = int(header.topDown ? row : header.height - 1 - row);

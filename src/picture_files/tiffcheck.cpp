@@ -6,13 +6,17 @@
 #include "picture_files/bytereader.h"
 #include "picture_files/picturemessages.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
 
 namespace {
 
-const QString kNotCovered = QStringLiteral("its data does not cover the picture");
+QString dataDoesNotCover()
+{
+    return QCoreApplication::translate("PictureFiles", "its data does not cover the picture");
+}
 
 } // namespace
 
@@ -28,7 +32,7 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
     const qint64 directory = u32(4);
     const quint32 entries = u16(directory);
     if (!at.has(directory + 2, 12 * qint64(entries))) {
-        return incompleteBecause(kDataMissing);
+        return incompleteBecause(dataMissing());
     }
     // The values of a tag: SHORT (3) or LONG (4), in the entry when they fit, else where it says.
     auto values = [&](quint32 tag) {
@@ -58,17 +62,17 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
     // take with a warning, and its decoding then leaves pixels unwritten.
     for (quint32 i = 1; i < entries; ++i) {
         if (u16(directory + 2 + 12 * qint64(i)) <= u16(directory + 2 + 12 * qint64(i - 1))) {
-            return kDamaged;
+            return damagedMessage();
         }
     }
     if (const QList<qint64> predictor = values(317);
         !predictor.isEmpty() && (predictor.size() != 1 || predictor[0] < 1 || predictor[0] > 2)) {
-        return kDamaged;
+        return damagedMessage();
     }
     const qint64 width = value(256, 0), height = value(257, 0);
     const qint64 compression = value(259, 1), samples = value(277, 1), bits = value(258, 1);
     if (width <= 0 || height <= 0 || samples <= 0 || bits <= 0) {
-        return kDamaged;
+        return damagedMessage();
     }
     if (product(width, height) > mostPixels) {
         return tooManyPixels(width, height, mostPixels);
@@ -90,18 +94,19 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
          (integers || (format == 3 && (bits == 16 || bits == 32)))) ||
         (photometric == 3 && samples == 1 && format == 1 && bits == 8 && compression == 1);
     if (!compressed || !known || !sameBits || value(284, 1) != 1) {
-        return QStringLiteral("The picture's data is stored in a way this program does not read.");
+        return QCoreApplication::translate(
+            "PictureFiles", "The picture's data is stored in a way this program does not read.");
     }
     const bool tiled = !values(322).isEmpty();
     const qint64 across = tiled ? value(322, 0) : width;
     const qint64 down = tiled ? value(323, 0) : std::min(value(278, height), height);
     if (across <= 0 || down <= 0) {
-        return kDamaged;
+        return damagedMessage();
     }
     const qint64 pieces = ((width + across - 1) / across) * ((height + down - 1) / down);
     const QList<qint64> offsets = values(tiled ? 324 : 273), counts = values(tiled ? 325 : 279);
     if (offsets.size() != pieces || counts.size() != offsets.size()) {
-        return incompleteBecause(kNotCovered);
+        return incompleteBecause(dataDoesNotCover());
     }
     const qint64 rowBits = product(product(across, samples), bits);
     const qint64 rowBytes = rowBits / 8 + (rowBits % 8 != 0 ? 1 : 0);
@@ -111,7 +116,7 @@ QString tiffFault(const QByteArray &bytes, qint64 mostPixels)
         const qint64 rows = tiled ? down : std::min(down, height - first);
         if (!at.has(offsets[i], counts[i]) ||
             (compression == 1 && counts[i] < product(rowBytes, rows))) {
-            return incompleteBecause(kDataMissing);
+            return incompleteBecause(dataMissing());
         }
     }
     return {};

@@ -45,22 +45,22 @@ DecodedPicture firstFrame(const WebPData &data, int width, int height)
     if (!demuxer || int(WebPDemuxGetI(demuxer.get(), WEBP_FF_CANVAS_WIDTH)) != width ||
         int(WebPDemuxGetI(demuxer.get(), WEBP_FF_CANVAS_HEIGHT)) != height ||
         !WebPDemuxGetFrame(demuxer.get(), 1, &frame)) {
-        return {{}, kDamaged};
+        return {{}, damagedMessage()};
     }
     const std::unique_ptr<WebPIterator, decltype(&WebPDemuxReleaseIterator)> release(
         &frame, WebPDemuxReleaseIterator);
     if (frame.x_offset < 0 || frame.y_offset < 0 || frame.width <= 0 || frame.height <= 0 ||
         frame.x_offset + frame.width > width || frame.y_offset + frame.height > height) {
-        return {{}, kDamaged};
+        return {{}, damagedMessage()};
     }
     QImage picture(width, height, kFormat);
     if (picture.isNull()) {
-        return {{}, kDamaged};
+        return {{}, damagedMessage()};
     }
     std::memset(picture.bits(), 0, std::size_t(picture.sizeInBytes())); // transparent
     if (decodeInto(frame.fragment.bytes, frame.fragment.size, picture, frame.x_offset,
                    frame.y_offset, frame.width, frame.height) != VP8_STATUS_OK) {
-        return {{}, kDamaged};
+        return {{}, damagedMessage()};
     }
     return {picture, {}};
 }
@@ -73,10 +73,10 @@ DecodedPicture readWebp(const QByteArray &bytes, qint64 mostPixels)
     WebPBitstreamFeatures features{};
     const VP8StatusCode status = WebPGetFeatures(data, std::size_t(bytes.size()), &features);
     if (status == VP8_STATUS_NOT_ENOUGH_DATA) {
-        return {{}, incompleteBecause(kEndMissing)};
+        return {{}, incompleteBecause(endMissing())};
     }
     if (status != VP8_STATUS_OK) {
-        return {{}, kDamaged};
+        return {{}, damagedMessage()};
     }
     if (qint64(features.width) * features.height > mostPixels) {
         return {{}, tooManyPixels(features.width, features.height, mostPixels)};
@@ -86,15 +86,15 @@ DecodedPicture readWebp(const QByteArray &bytes, qint64 mostPixels)
     }
     QImage picture(features.width, features.height, kFormat);
     if (picture.isNull()) {
-        return {{}, kDamaged};
+        return {{}, damagedMessage()};
     }
     const VP8StatusCode decoded =
         decodeInto(data, std::size_t(bytes.size()), picture, 0, 0, features.width, features.height);
     if (decoded == VP8_STATUS_NOT_ENOUGH_DATA) {
-        return {{}, incompleteBecause(kEndMissing)};
+        return {{}, incompleteBecause(endMissing())};
     }
     if (decoded != VP8_STATUS_OK) {
-        return {{}, kDamaged};
+        return {{}, damagedMessage()};
     }
     return {picture, {}};
 }
