@@ -747,6 +747,15 @@ void TestPaletteDialogs::variationsAreTheSameUnderOneSeedAndOneIsTakenAsAStep()
     QTest::keyClick(more, Qt::Key_Return);
     QVERIFY(dialog->isVisible());
     QVERIFY(!(dialog->palette(0) == first));
+    // The arrows move a cell at a time from the middle and stop at the grid's edges.
+    QStringList walked;
+    for (const Qt::Key key :
+         {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left,
+          Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) {
+        QTest::keyClick(dialog->grid(), key);
+        walked << QString::number(dialog->grid()->current());
+    }
+    QCOMPARE(walked.join(u' '), QStringLiteral("7 7 4 1 1 0 0 1 2 2 5"));
     const ShownPalette right = dialog->palette(5);
     QTest::keyClick(dialog->grid(), Qt::Key_Right);
     QCOMPARE(dialog->grid()->current(), 5);

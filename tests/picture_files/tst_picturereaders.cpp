@@ -234,6 +234,8 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
     longText.insert(33, QByteArray::fromHex("30000000") + "tEXtx");
     QTest::newRow("PNG whose text chunk claims 800 MB") << longText << kEndMissing;
     QTest::newRow("PGM whose largest value is 0") << QByteArray("P5\n2 1\n0\n\0\0", 11) << kDamaged;
+    QTest::newRow("PGM 0 pixels wide") << QByteArray("P5\n0 1\n255\n") << kDamaged;
+    QTest::newRow("PGM 0 pixels high") << QByteArray("P5\n1 0\n255\n\0", 12) << kDamaged;
     // Formats the program no longer reads.
     QTest::newRow("MNG whose PNG is 8,388,672 x 56")
         << QByteArray::fromHex("8a4d4e470d0a1a0a0000001c4d48445200000040000000300000000100000001"
