@@ -701,6 +701,14 @@ void TestPaletteDialogs::severalPastedLinesGoOntoTheShelf()
     QCOMPARE(form_->keptPalettes().size(), 0);
     QCOMPARE(form_->Picture2->surface().Image(), before);
 
+    // One line goes onto the strip alone, not onto the shelf.
+    QGuiApplication::clipboard()->setText(line17);
+    QVERIFY(form_->pastePalette());
+    QCOMPARE(stripTitle(), QStringLiteral("Palette 17"));
+    QCOMPARE(form_->keptPalettes().size(), 0);
+    form_->commands().undo->trigger();
+    QCOMPARE(form_->Picture2->surface().Image(), before);
+
     // Windows line ends, and a line of nothing but spaces between: passed over.
     QGuiApplication::clipboard()->setText(line17 + "\r\n \t\r\n" + edited + "\n");
     QVERIFY(form_->pastePalette());

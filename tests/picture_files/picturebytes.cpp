@@ -208,9 +208,9 @@ QByteArray chunk(const char *type, const QByteArray &data)
            (data.size() % 2 ? QByteArray(1, '\0') : QByteArray());
 }
 
-// An animated WebP whose canvas is 64 x 64 and whose first frame is 2 x 2 of opaque red at its
-// top left corner; its header says nothing of transparency.
-QByteArray animatedWebp()
+// An animated WebP whose canvas is 64 x 64 and whose first frame is 2 x 2 of opaque red with its
+// top left corner at `corner` (even numbers); its header says nothing of transparency.
+QByteArray animatedWebp(QPoint corner)
 {
     const QByteArray red = QByteArray::fromHex("0000ffff").repeated(4); // B, G, R, A
     std::uint8_t *output = nullptr;
@@ -219,12 +219,13 @@ QByteArray animatedWebp()
     const QByteArray still(reinterpret_cast<const char *>(output), qsizetype(size));
     WebPFree(output);
     const QByteArray frame = still.mid(12); // its VP8L chunk
-    const QByteArray body = "WEBP" +
-                            chunk("VP8X", QByteArray(1, char(0x02)) + QByteArray(3, '\0') +
-                                              little24(63) + little24(63)) +
-                            chunk("ANIM", little32(0xffffffff) + little16(0)) +
-                            chunk("ANMF", little24(0) + little24(0) + little24(1) + little24(1) +
-                                              little24(100) + char(0) + frame);
+    const QByteArray body =
+        "WEBP" +
+        chunk("VP8X",
+              QByteArray(1, char(0x02)) + QByteArray(3, '\0') + little24(63) + little24(63)) +
+        chunk("ANIM", little32(0xffffffff) + little16(0)) +
+        chunk("ANMF", little24(corner.x() / 2) + little24(corner.y() / 2) + little24(1) +
+                          little24(1) + little24(100) + char(0) + frame);
     return "RIFF" + little32(body.size()) + body;
 }
 

@@ -52,9 +52,9 @@ QByteArray mappedTga(quint8 kind, const QByteArray &map, const QByteArray &indic
 
 // A RIFF chunk, padded to an even length.
 QByteArray chunk(const char *type, const QByteArray &data);
-// An animated WebP whose canvas is 64 x 64 and whose first frame is 2 x 2 of opaque red at its
-// top left corner; its header says nothing of transparency.
-QByteArray animatedWebp();
+// An animated WebP whose canvas is 64 x 64 and whose first frame is 2 x 2 of opaque red with its
+// top left corner at `corner` (even numbers); its header says nothing of transparency.
+QByteArray animatedWebp(QPoint corner = {0, 0});
 
 // A JPEG cut at `share` of its length, its end marker put back.
 QByteArray cutAndEnded(const QByteArray &jpeg, double share);

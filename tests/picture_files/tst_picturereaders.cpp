@@ -327,6 +327,8 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
         << animatedWebp() << QSize(64, 64) << QPoint(63, 63) << QRgb(0x00000000);
     QTest::newRow("animated WebP, the frame")
         << animatedWebp() << QSize(64, 64) << QPoint(1, 1) << QRgb(0xffff0000);
+    QTest::newRow("animated WebP, a frame in the canvas's last corner")
+        << animatedWebp({62, 62}) << QSize(64, 64) << QPoint(63, 63) << QRgb(0xffff0000);
     QTest::newRow("progressive JPEG of 100 scans")
         << jpegOfScans(100) << QSize(8, 8) << QPoint(7, 7) << QRgb(0xff646464);
     QImage icon(32, 32, QImage::Format_RGB32);
