@@ -89,6 +89,10 @@ PaletteEditor::PaletteEditor(const PaletteWaves &shown, const PaletteWaves &own,
     about->setWordWrap(true);
     grid->addWidget(about, 0, 0, 1, 4);
     plot_->setFixedSize(plot_->sizeHint());
+    // A window's layout does not ask a wrapped label how tall it is at the width it gets, so the
+    // label asks for the lines it needs at the plot's width, the narrowest the dialog can be:
+    // the rows below never crowd the plot.
+    about->setMinimumHeight(about->heightForWidth(plot_->width()));
     grid->addWidget(plot_, 1, 0, 1, 4, Qt::AlignHCenter);
     QWidget *previous = nullptr;
     for (int channel = 0; channel < 3; ++channel) {
