@@ -5,11 +5,13 @@
 
 #include "surface/colorvalue.h"
 
+#include <QAction>
 #include <QDateTime>
 #include <QImage>
 #include <QList>
 #include <QPoint>
 #include <QString>
+#include <QWidget>
 #include <Qt>
 
 #include <memory>
@@ -17,7 +19,6 @@
 class Form1;
 class NumberField;
 class PictureBox;
-class QWidget;
 
 // A window for a test: its clock stands at `moment` and it saves into `saveFolder`.
 std::unique_ptr<Form1> makeForm(const QString &saveFolder,
@@ -53,3 +54,15 @@ bool insideDisc(int x, int y, int cx, int cy, int radius);
 // Types `text` into a number field as a user would, its old value selected first, and leaves
 // the field as Tab does.
 void typeAndLeave(NumberField *field, const QString &text);
+
+// Triggers `command` and returns the dialog of this kind it shows over `window`, or null: the
+// one visible, as one closed before may still wait to be deleted.
+template <class Dialog> Dialog *openDialog(QWidget &window, QAction *command)
+{
+    command->trigger();
+    Dialog *shown = nullptr;
+    for (Dialog *dialog : window.template findChildren<Dialog *>()) {
+        shown = dialog->isVisible() ? dialog : shown;
+    }
+    return shown;
+}

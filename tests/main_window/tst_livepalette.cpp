@@ -312,11 +312,7 @@ void TestLivePalette::editPaletteRecoloursLiveAndCancelPutsTheCanvasBack()
     QCOMPARE(form_->Picture2->surface().Image(), strip);
     QCOMPARE(form_->color, std::optional<ColorValue>(RGB(17, 216, 101)));
 
-    form_->commands().editPalette->trigger();
-    editor = nullptr;
-    for (PaletteEditor *shown : form_->findChildren<PaletteEditor *>()) {
-        editor = shown->isVisible() ? shown : editor;
-    }
+    editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     QVERIFY(editor);
     typeAndLeave(editor->field(0, WaveTerm::Phase), QStringLiteral("0"));
     editor->accept();

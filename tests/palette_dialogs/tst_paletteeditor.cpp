@@ -1,36 +1,25 @@
 // SPDX-FileCopyrightText: 2026 The sinepaint developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Edit palette: the waves typed or slid, shown on the strip at once, kept as one step or put back.
 
 #include "main_window/form1.h"
-#include "main_window/statusline.h"
-#include "palette/palettecatalogue.h"
 #include "palette_dialogs/focusring.h"
 #include "palette_dialogs/numberfield.h"
-#include "palette_dialogs/palettebrowser.h"
 #include "palette_dialogs/paletteeditor.h"
-#include "palette_dialogs/palettestriplist.h"
-#include "palette_dialogs/variationgrid.h"
-#include "palette_dialogs/variationsdialog.h"
 #include "palette_dialogs/waveplot.h"
 #include "surface/picturebox.h"
 #include "testsupport.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QLayout>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QSpinBox>
 #include <QTemporaryDir>
-#include <QWheelEvent>
 #include <QtTest>
 
-class TestPaletteDialogs : public QObject {
+class TestPaletteEditor : public QObject {
     Q_OBJECT
 
 private slots:
@@ -39,10 +28,6 @@ private slots:
     void anEditShowsOnTheStripAtOnce();
     void okKeepsTheEditAsOneStepAndCancelPutsTheStripBack();
     void resetGoesBackToTheNumberedPalette();
-    void theBrowserShowsTheStripsGoToShows_data();
-    void theBrowserShowsTheStripsGoToShows();
-    void theBrowserStartsAtTheStripAndTakesOnePalette();
-    void escapeInTheBrowserTakesNothing();
     void typedValuesReturnIsOkAndOneUndoPutsTheStripBack();
     void aTypedValueIsTakenWholeOrNotAtAll_data();
     void aTypedValueIsTakenWholeOrNotAtAll();
@@ -56,52 +41,22 @@ private slots:
     void thePhaseSliderShowsThePhaseWithinTheTurn_data();
     void thePhaseSliderShowsThePhaseWithinTheTurn();
     void okDecidesChangedAgainstTheNumbersOwnWaves();
-    void upAndPageUpStopAtPalette1AndEndShowsTheLastWholeRow();
-    void theBrowserPreviewsAndEscapePutsTheStripBackExactly();
-    void digitsJumpAndTheNumberFieldFollows();
-    void theWheelMovesTheSelectionARowANotch();
-    void aClickSelectsADoubleClickTakes();
-    void keptPalettesComeFirstAndExportTogether();
-    void severalPastedLinesGoOntoTheShelf();
-    void variationsAreTheSameUnderOneSeedAndOneIsTakenAsAStep();
 
 private:
     ColorValue column(int x) const { return form_->Picture2->surface().Point(float(x), 14); }
     QString stripTitle() const { return form_->Picture2->toolTip().section(u'\n', 0, 0); }
-    PaletteEditor *openEditor();
-    PaletteBrowser *openBrowser();
 
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<Form1> form_;
 };
 
-void TestPaletteDialogs::init()
+void TestPaletteEditor::init()
 {
     folder_ = std::make_unique<QTemporaryDir>();
     form_ = makeForm(folder_->path());
 }
 
-PaletteEditor *TestPaletteDialogs::openEditor()
-{
-    form_->commands().editPalette->trigger();
-    PaletteEditor *shown = nullptr; // one closed before may wait to be deleted
-    for (PaletteEditor *editor : form_->findChildren<PaletteEditor *>()) {
-        shown = editor->isVisible() ? editor : shown;
-    }
-    return shown;
-}
-
-PaletteBrowser *TestPaletteDialogs::openBrowser()
-{
-    form_->commands().browsePalettes->trigger();
-    PaletteBrowser *shown = nullptr;
-    for (PaletteBrowser *browser : form_->findChildren<PaletteBrowser *>()) {
-        shown = browser->isVisible() ? browser : shown;
-    }
-    return shown;
-}
-
-void TestPaletteDialogs::anEditShowsOnTheStripAtOnce_data()
+void TestPaletteEditor::anEditShowsOnTheStripAtOnce_data()
 {
     QTest::addColumn<bool>("bySlider");
     QTest::addColumn<double>("phase");  // of red; the slider in thousandths
@@ -121,14 +76,14 @@ void TestPaletteDialogs::anEditShowsOnTheStripAtOnce_data()
         << false << -1.0 << 200.0 << 0 << RGB(20, 216, 101);
 }
 
-void TestPaletteDialogs::anEditShowsOnTheStripAtOnce()
+void TestPaletteEditor::anEditShowsOnTheStripAtOnce()
 {
     QFETCH(bool, bySlider);
     QFETCH(double, phase);
     QFETCH(double, period);
     QFETCH(int, x);
     QFETCH(ColorValue, colour);
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     QVERIFY(editor);
     if (bySlider) {
         editor->phaseSlider(0)->setValue(int(phase * 1000));
@@ -144,17 +99,17 @@ void TestPaletteDialogs::anEditShowsOnTheStripAtOnce()
     QCOMPARE(column(x), colour);
 }
 
-void TestPaletteDialogs::okKeepsTheEditAsOneStepAndCancelPutsTheStripBack()
+void TestPaletteEditor::okKeepsTheEditAsOneStepAndCancelPutsTheStripBack()
 {
     const QImage before = form_->Picture2->surface().Image().copy();
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     typeAndLeave(editor->field(2, WaveTerm::Phase), QStringLiteral("1.5"));
     QVERIFY(form_->Picture2->surface().Image() != before);
     editor->reject();
     QCOMPARE(form_->Picture2->surface().Image(), before);
     QVERIFY(!form_->history().canUndo());
 
-    editor = openEditor();
+    editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     typeAndLeave(editor->field(0, WaveTerm::Phase), QStringLiteral("0"));
     typeAndLeave(editor->field(0, WaveTerm::Period), QStringLiteral("20"));
     editor->accept();
@@ -177,11 +132,11 @@ void TestPaletteDialogs::okKeepsTheEditAsOneStepAndCancelPutsTheStripBack()
     QCOMPARE(form_->Picture2->surface().Image(), edited);
 }
 
-void TestPaletteDialogs::resetGoesBackToTheNumberedPalette()
+void TestPaletteEditor::resetGoesBackToTheNumberedPalette()
 {
     QVERIFY(form_->goToPalette(5));
     const QImage own = form_->Picture2->surface().Image().copy();
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     editor->periodSlider(1)->setValue(3000);
     QVERIFY(form_->Picture2->surface().Image() != own);
     editor->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Reset)->click();
@@ -190,65 +145,11 @@ void TestPaletteDialogs::resetGoesBackToTheNumberedPalette()
     QCOMPARE(stripTitle(), QStringLiteral("Palette 5"));
 }
 
-void TestPaletteDialogs::theBrowserShowsTheStripsGoToShows_data()
-{
-    QTest::addColumn<int>("number");
-    // The top of the range first, so the catalogue also has to go back.
-    QTest::newRow("1000000") << 1'000'000;
-    QTest::newRow("999999") << 999'999;
-    QTest::newRow("1") << 1;
-    QTest::newRow("2") << 2;
-}
-
-void TestPaletteDialogs::theBrowserShowsTheStripsGoToShows()
-{
-    static PaletteCatalogue catalogue; // one for all rows, as the window keeps one
-    QFETCH(int, number);
-    const QImage listed = PaletteStripList::stripPicture(catalogue, PaletteNumber(number), 3);
-    QVERIFY(form_->goToPalette(PaletteNumber(number)));
-    const QImage &strip = form_->Picture2->surface().Image();
-    QCOMPARE(listed.size(), QSize(525, 3));
-    QCOMPARE(listed.copy(0, 2, 525, 1), strip.copy(0, 14, 525, 1));
-}
-
-void TestPaletteDialogs::theBrowserStartsAtTheStripAndTakesOnePalette()
-{
-    QVERIFY(form_->goToPalette(17));
-    form_->commands().browsePalettes->trigger();
-    auto *browser = form_->findChild<PaletteBrowser *>();
-    QVERIFY(browser);
-    QCOMPARE(browser->list()->current(), PaletteNumber(17));
-    QCOMPARE(browser->list()->firstShown(), PaletteNumber(17));
-    browser->numberField()->setValue(500);
-    QCOMPARE(browser->list()->current(), PaletteNumber(500));
-    QTest::keyClick(browser->list(), Qt::Key_Down);
-    QCOMPARE(browser->list()->firstShown(), PaletteNumber(500)); // a row down scrolls nothing
-    QTest::keyClick(browser->list(), Qt::Key_Return);
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 501"));
-    QVERIFY(!browser->isVisible());
-    form_->commands().undo->trigger();
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 17"));
-}
-
-void TestPaletteDialogs::escapeInTheBrowserTakesNothing()
-{
-    form_->commands().browsePalettes->trigger();
-    auto *browser = form_->findChild<PaletteBrowser *>();
-    QTest::keyClick(browser->list(), Qt::Key_End);
-    QCOMPARE(browser->list()->current(), PaletteNumber(1'000'000));
-    QTest::keyClick(browser->list(), Qt::Key_PageUp);
-    QCOMPARE(browser->list()->current(), PaletteNumber(1'000'000 - 18));
-    QTest::keyClick(browser->list(), Qt::Key_Escape);
-    QVERIFY(!browser->isVisible());
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 1"));
-    QVERIFY(!form_->history().canUndo());
-}
-
-void TestPaletteDialogs::typedValuesReturnIsOkAndOneUndoPutsTheStripBack()
+void TestPaletteEditor::typedValuesReturnIsOkAndOneUndoPutsTheStripBack()
 {
     const QImage before = form_->Picture2->surface().Image().copy();
     // An edit by the slider, taken and undone first.
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     QTest::keyClick(editor->phaseSlider(0), Qt::Key_PageUp);
     QVERIFY(form_->Picture2->surface().Image() != before);
     QTest::keyClick(editor->phaseSlider(0), Qt::Key_Return);
@@ -256,7 +157,7 @@ void TestPaletteDialogs::typedValuesReturnIsOkAndOneUndoPutsTheStripBack()
     form_->commands().undo->trigger();
     QCOMPARE(form_->Picture2->surface().Image(), before);
 
-    editor = openEditor();
+    editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     typeAndLeave(editor->field(0, WaveTerm::Phase), QStringLiteral("1.57"));
     editor->field(0, WaveTerm::Period)->selectAll();
     QTest::keyClicks(editor->field(0, WaveTerm::Period), QStringLiteral("20"));
@@ -269,7 +170,7 @@ void TestPaletteDialogs::typedValuesReturnIsOkAndOneUndoPutsTheStripBack()
     QVERIFY(!form_->history().canUndo());
 }
 
-void TestPaletteDialogs::aTypedValueIsTakenWholeOrNotAtAll_data()
+void TestPaletteEditor::aTypedValueIsTakenWholeOrNotAtAll_data()
 {
     // Typed into palette 1's red channel, then Tab: what the field then shows, the red term,
     // and how often the strip changed.
@@ -317,7 +218,7 @@ void TestPaletteDialogs::aTypedValueIsTakenWholeOrNotAtAll_data()
         << QString("-1 is not taken: the red offset is a number from 0 to 255.");
 }
 
-void TestPaletteDialogs::aTypedValueIsTakenWholeOrNotAtAll()
+void TestPaletteEditor::aTypedValueIsTakenWholeOrNotAtAll()
 {
     QFETCH(int, term);
     QFETCH(QString, keys);
@@ -325,7 +226,7 @@ void TestPaletteDialogs::aTypedValueIsTakenWholeOrNotAtAll()
     QFETCH(double, value);
     QFETCH(int, changes);
     QFETCH(QString, refusal);
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     QSignalSpy changed(editor, &PaletteEditor::wavesChanged);
     typeAndLeave(editor->field(0, WaveTerm(term)), keys);
     QCOMPARE(editor->field(0, WaveTerm(term))->text(), shown);
@@ -341,10 +242,10 @@ void TestPaletteDialogs::aTypedValueIsTakenWholeOrNotAtAll()
     }
 }
 
-void TestPaletteDialogs::aNumberOnTheWayIsNeverTaken()
+void TestPaletteEditor::aNumberOnTheWayIsNeverTaken()
 {
     // "4" on the way to "40" never reaches the strip: the number is taken after a pause.
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     QSignalSpy changed(editor, &PaletteEditor::wavesChanged);
     NumberField *period = editor->field(0, WaveTerm::Period);
     period->selectAll();
@@ -355,11 +256,11 @@ void TestPaletteDialogs::aNumberOnTheWayIsNeverTaken()
     QCOMPARE(period->text(), QStringLiteral("40"));
 }
 
-void TestPaletteDialogs::aNumberTypedAsTheEditorIsDeletedIsNeverTaken()
+void TestPaletteEditor::aNumberTypedAsTheEditorIsDeletedIsNeverTaken()
 {
     // The window closing under an open editor deletes it; the field it had the focus in then
     // loses it, and what was typed must not reach the strip through a half-deleted dialog.
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     QVERIFY(QTest::qWaitForWindowActive(editor));
     const ColorValue before = column(5);
     QSignalSpy changed(editor, &PaletteEditor::wavesChanged);
@@ -369,9 +270,9 @@ void TestPaletteDialogs::aNumberTypedAsTheEditorIsDeletedIsNeverTaken()
     QCOMPARE(column(5), before);
 }
 
-void TestPaletteDialogs::theFocusStartsInTheRedPhaseWithItsValueSelected()
+void TestPaletteEditor::theFocusStartsInTheRedPhaseWithItsValueSelected()
 {
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     QCOMPARE(editor->focusWidget(), editor->field(0, WaveTerm::Phase));
     QVERIFY(editor->findChild<FocusRing *>()); // which rings the focused control
     QCOMPARE(editor->windowTitle(), QStringLiteral("Edit palette"));
@@ -394,9 +295,9 @@ void TestPaletteDialogs::theFocusStartsInTheRedPhaseWithItsValueSelected()
     QCOMPARE(editor->field(0, WaveTerm::Phase)->text(), QStringLiteral("2"));
 }
 
-void TestPaletteDialogs::tabGoesRoundEveryControlInOrder()
+void TestPaletteEditor::tabGoesRoundEveryControlInOrder()
 {
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     QStringList order;
     QWidget *at = editor->field(0, WaveTerm::Phase);
     do {
@@ -438,17 +339,18 @@ void TestPaletteDialogs::tabGoesRoundEveryControlInOrder()
                                  "Reset"}));
 }
 
-void TestPaletteDialogs::returnIsOkFromEveryFieldAndFromReset()
+void TestPaletteEditor::returnIsOkFromEveryFieldAndFromReset()
 {
     for (int channel = 0; channel < 3; ++channel) {
         for (int term = 0; term < kWaveTerms; ++term) {
-            PaletteEditor *editor = openEditor();
+            PaletteEditor *editor =
+                openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
             QTest::keyClick(editor->field(channel, WaveTerm(term)), Qt::Key_Return);
             QVERIFY(!editor->isVisible());
             QCOMPARE(editor->result(), int(QDialog::Accepted));
         }
     }
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     typeAndLeave(editor->field(1, WaveTerm::Amplitude), QStringLiteral("60"));
     auto *reset = editor->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Reset);
     QTest::keyClick(reset, Qt::Key_Return);
@@ -456,7 +358,7 @@ void TestPaletteDialogs::returnIsOkFromEveryFieldAndFromReset()
     QCOMPARE(form_->palette().waves[1].amplitude, 60.0); // not reset
 }
 
-void TestPaletteDialogs::aSliderMovesAHundredthOfItsRangeAnArrowKey_data()
+void TestPaletteEditor::aSliderMovesAHundredthOfItsRangeAnArrowKey_data()
 {
     QTest::addColumn<int>("term");
     QTest::addColumn<QString>("from");
@@ -476,13 +378,13 @@ void TestPaletteDialogs::aSliderMovesAHundredthOfItsRangeAnArrowKey_data()
         << int(WaveTerm::Offset) << "100" << int(Qt::Key_PageUp) << 126.0;
 }
 
-void TestPaletteDialogs::aSliderMovesAHundredthOfItsRangeAnArrowKey()
+void TestPaletteEditor::aSliderMovesAHundredthOfItsRangeAnArrowKey()
 {
     QFETCH(int, term);
     QFETCH(QString, from);
     QFETCH(int, key);
     QFETCH(double, value);
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     typeAndLeave(editor->field(2, WaveTerm(term)), from);
     QTest::keyClick(editor->slider(2, WaveTerm(term)), Qt::Key(key));
     const ChannelWave &blue = editor->waves()[2];
@@ -496,7 +398,7 @@ void TestPaletteDialogs::aSliderMovesAHundredthOfItsRangeAnArrowKey()
     QVERIFY(slider.top() < field.bottom() && slider.bottom() > field.top());
 }
 
-void TestPaletteDialogs::thePhaseSliderShowsThePhaseWithinTheTurn_data()
+void TestPaletteEditor::thePhaseSliderShowsThePhaseWithinTheTurn_data()
 {
     QTest::addColumn<QString>("phase");
     QTest::addColumn<int>("step"); // thousandths of a radian, 0 to 6283
@@ -507,7 +409,7 @@ void TestPaletteDialogs::thePhaseSliderShowsThePhaseWithinTheTurn_data()
     QTest::newRow("1.2346 at the nearest thousandth") << "1.2346" << 1235;
 }
 
-void TestPaletteDialogs::thePhaseSliderShowsThePhaseWithinTheTurn()
+void TestPaletteEditor::thePhaseSliderShowsThePhaseWithinTheTurn()
 {
     QFETCH(QString, phase);
     QFETCH(int, step);
@@ -516,265 +418,27 @@ void TestPaletteDialogs::thePhaseSliderShowsThePhaseWithinTheTurn()
                        "blue phase 0 period 20")
             .arg(phase));
     QVERIFY(form_->pastePalette());
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     QCOMPARE(editor->phaseSlider(0)->value(), step);
     QCOMPARE(editor->field(0, WaveTerm::Phase)->text(), phase);
 }
 
-void TestPaletteDialogs::okDecidesChangedAgainstTheNumbersOwnWaves()
+void TestPaletteEditor::okDecidesChangedAgainstTheNumbersOwnWaves()
 {
     QGuiApplication::clipboard()->setText(
         QStringLiteral("sinepaint palette 1: red phase 0 period 20; green phase "
                        "0.7974771142005921 period 26.862747; blue phase 6.084489276409149 "
                        "period 62.029648"));
     QVERIFY(form_->pastePalette());
-    PaletteEditor *editor = openEditor();
+    PaletteEditor *editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     editor->accept(); // unedited
     QCOMPARE(stripTitle(), QStringLiteral("Palette 1 (changed)"));
-    editor = openEditor();
+    editor = openDialog<PaletteEditor>(*form_, form_->commands().editPalette);
     editor->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Reset)->click();
     editor->accept();
     QCOMPARE(stripTitle(), QStringLiteral("Palette 1"));
     QCOMPARE(column(0), RGB(17, 216, 101));
 }
 
-void TestPaletteDialogs::upAndPageUpStopAtPalette1AndEndShowsTheLastWholeRow()
-{
-    QVERIFY(form_->goToPalette(5));
-    PaletteBrowser *browser = openBrowser();
-    QTest::keyClick(browser->list(), Qt::Key_PageUp);
-    QCOMPARE(browser->list()->current(), PaletteNumber(1));
-    QTest::keyClick(browser->list(), Qt::Key_Up);
-    QCOMPARE(browser->list()->current(), PaletteNumber(1));
-    QCOMPARE(browser->list()->firstShown(), PaletteNumber(1));
-    QTest::keyClick(browser->list(), Qt::Key_End);
-    QCOMPARE(browser->list()->current(), PaletteNumber(1'000'000));
-    // 18 whole rows in sight: 999,983 to 1,000,000.
-    QCOMPARE(browser->list()->viewport()->height() / PaletteStripList::kRowHeight, 18);
-    QCOMPARE(browser->list()->firstShown(), PaletteNumber(999'983));
-    // The scroll bar's end shows the same last page, not rows past the last.
-    browser->list()->verticalScrollBar()->setValue(0);
-    browser->list()->verticalScrollBar()->setValue(browser->list()->verticalScrollBar()->maximum());
-    QCOMPARE(browser->list()->firstShown(), PaletteNumber(999'983));
-    QTest::keyClick(browser->list(), Qt::Key_PageDown);
-    QCOMPARE(browser->list()->current(), PaletteNumber(1'000'000));
-}
-
-void TestPaletteDialogs::theBrowserPreviewsAndEscapePutsTheStripBackExactly()
-{
-    QVERIFY(form_->goToPalette(17));
-    const QImage before = form_->Picture2->surface().Image().copy();
-    PaletteBrowser *browser = openBrowser();
-    QTest::keyClick(browser->list(), Qt::Key_Up);
-    QCOMPARE(browser->list()->current(), PaletteNumber(16));
-    QVERIFY(form_->Picture2->surface().Image() != before); // palette 16 at once
-    QTest::keyClick(browser->list(), Qt::Key_Home);
-    QCOMPARE(column(0), RGB(0x11, 0xD8, 0x65)); // palette 1, on the strip before any step
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 17"));
-    QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Go to palette")); // no step
-    QTest::keyClick(browser->list(), Qt::Key_Down);
-    QCOMPARE(column(0), RGB(0xFA, 0xF3, 0x5A)); // palette 2
-    QTest::keyClick(browser, Qt::Key_Escape);
-    QVERIFY(!browser->isVisible());
-    QCOMPARE(form_->Picture2->surface().Image(), before);
-    QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Go to palette"));
-
-    browser = openBrowser();
-    QTest::keyClick(browser->list(), Qt::Key_End);
-    QCOMPARE(column(0), RGB(0xD2, 0xF2, 0x06)); // palette 1,000,000
-    QTest::keyClick(browser->list(), Qt::Key_Return);
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 1,000,000"));
-    QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Browse palettes"));
-    form_->commands().undo->trigger();
-    QCOMPARE(form_->Picture2->surface().Image(), before);
-}
-
-void TestPaletteDialogs::digitsJumpAndTheNumberFieldFollows()
-{
-    PaletteBrowser *browser = openBrowser();
-    QTest::keyClicks(browser->list(), QStringLiteral("42"));
-    QCOMPARE(browser->list()->current(), PaletteNumber(42));
-    QCOMPARE(browser->numberField()->value(), 42);
-    QCOMPARE(column(0), RGB(0xDB, 0xE7, 0x25));
-    QTest::keyClick(browser->list(), Qt::Key_Down);
-    QCOMPARE(browser->numberField()->value(), 43);
-    // After a pause, digits begin a new number.
-    QTest::qWait(PaletteStripList::kTypingPauseMilliseconds + 100);
-    QTest::keyClicks(browser->list(), QStringLiteral("1000"));
-    QCOMPARE(browser->list()->current(), PaletteNumber(1000));
-    QCOMPARE(column(0), RGB(0x03, 0x4F, 0x42));
-    browser->numberField()->setValue(17);
-    QCOMPARE(browser->list()->current(), PaletteNumber(17));
-    QCOMPARE(column(0), RGB(0x89, 0x47, 0xF9));
-}
-
-void TestPaletteDialogs::theWheelMovesTheSelectionARowANotch()
-{
-    QVERIFY(form_->goToPalette(10));
-    PaletteBrowser *browser = openBrowser();
-    QWidget *rows = browser->list()->viewport();
-    auto turn = [&](int delta) {
-        QWheelEvent wheel(QPointF(100, 100), rows->mapToGlobal(QPointF(100, 100)), QPoint(),
-                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(rows, &wheel);
-    };
-    turn(-240); // two notches towards the user: two rows on
-    QCOMPARE(browser->list()->current(), PaletteNumber(12));
-    QCOMPARE(browser->numberField()->value(), 12);
-    turn(120);
-    QCOMPARE(browser->list()->current(), PaletteNumber(11));
-    turn(60); // half a notch from a touchpad: nothing yet
-    QCOMPARE(browser->list()->current(), PaletteNumber(11));
-    turn(60);
-    QCOMPARE(browser->list()->current(), PaletteNumber(10));
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 10")); // previewed only, no step
-}
-
-void TestPaletteDialogs::aClickSelectsADoubleClickTakes()
-{
-    PaletteBrowser *browser = openBrowser();
-    QWidget *rows = browser->list()->viewport();
-    const QPoint thirdRow(300, 2 * PaletteStripList::kRowHeight + 5);
-    QTest::mouseClick(rows, Qt::LeftButton, {}, thirdRow);
-    QCOMPARE(browser->list()->current(), PaletteNumber(3));
-    QVERIFY(browser->isVisible());
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 1"));
-    QTest::mouseDClick(rows, Qt::LeftButton, {}, thirdRow);
-    QVERIFY(!browser->isVisible());
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 3"));
-}
-
-void TestPaletteDialogs::keptPalettesComeFirstAndExportTogether()
-{
-    form_->commands().exportKeptPalettes->trigger(); // none kept yet: says so
-    auto *none = form_->findChild<QMessageBox *>();
-    QVERIFY(none && none->text().startsWith(QStringLiteral("No palette is kept yet")));
-    none->close();
-    QVERIFY(form_->goToPalette(17));
-    form_->commands().keepPalette->trigger();
-    QCOMPARE(form_->statusLine()->currentMessage(),
-             QStringLiteral("Palette 17 is kept: 1 kept, first in Browse palettes."));
-    form_->commands().keepPalette->trigger();
-    QCOMPARE(form_->statusLine()->currentMessage(), QStringLiteral("Palette 17 is kept already."));
-    QVERIFY(form_->goToPalette(2));
-    form_->commands().keepPalette->trigger();
-    QCOMPARE(form_->keptPalettes().size(), 2);
-
-    QVERIFY(form_->goToPalette(5));
-    PaletteBrowser *browser = openBrowser();
-    QCOMPARE(browser->list()->current(), PaletteNumber(5));
-    QTest::keyClick(browser->list(), Qt::Key_Home);
-    QCOMPARE(browser->list()->currentRow(), 0);
-    QCOMPARE(browser->list()->current(), PaletteNumber(17));
-    QCOMPARE(column(0), RGB(0x89, 0x47, 0xF9));
-    QTest::keyClick(browser->list(), Qt::Key_Down);
-    QCOMPARE(browser->list()->current(), PaletteNumber(2));
-    QTest::keyClick(browser->list(), Qt::Key_Down);
-    QCOMPARE(browser->list()->current(), PaletteNumber(1)); // the numbered palettes follow
-    browser->reject();
-
-    const QString lines = folder_->filePath(QStringLiteral("kept.txt"));
-    QVERIFY(form_->exportKeptPalettesTo(lines));
-    QFile written(lines);
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    const QList<QByteArray> read = written.readAll().split('\n');
-    QCOMPARE(read.size(), 3);
-    QVERIFY(read[0].startsWith("sinepaint palette 17: red phase 0.0850253963470459 period "));
-    QVERIFY(read[1].startsWith("sinepaint palette 2: "));
-}
-
-void TestPaletteDialogs::severalPastedLinesGoOntoTheShelf()
-{
-    const QString line17 = QStringLiteral(
-        "sinepaint palette 17: red phase 0.0850253963470459 period 48.599415; green phase "
-        "5.835775356292725 period 47.684116; blue phase 1.3642535734176637 period 28.718285");
-    const QString edited = QStringLiteral("sinepaint palette 1: red phase 0 period 20 amplitude "
-                                          "60; green phase 0 period 20; blue phase 0 period 20");
-    const QImage before = form_->Picture2->surface().Image().copy();
-    // A bad second line: nothing is taken.
-    QGuiApplication::clipboard()->setText(line17 + "\nsinepaint palette 2: red\n" + edited);
-    QVERIFY(!form_->pastePalette());
-    auto *message = form_->findChild<QMessageBox *>();
-    QVERIFY(message && message->text().startsWith(QStringLiteral("Line 2 of the clipboard")));
-    message->close();
-    QCOMPARE(form_->keptPalettes().size(), 0);
-    QCOMPARE(form_->Picture2->surface().Image(), before);
-
-    // One line goes onto the strip alone, not onto the shelf.
-    QGuiApplication::clipboard()->setText(line17);
-    QVERIFY(form_->pastePalette());
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 17"));
-    QCOMPARE(form_->keptPalettes().size(), 0);
-    form_->commands().undo->trigger();
-    QCOMPARE(form_->Picture2->surface().Image(), before);
-
-    // Windows line ends, and a line of nothing but spaces between: passed over.
-    QGuiApplication::clipboard()->setText(line17 + "\r\n \t\r\n" + edited + "\n");
-    QVERIFY(form_->pastePalette());
-    QCOMPARE(form_->keptPalettes().size(), 2);
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 1 (changed)"));
-    QCOMPARE(column(0), RGB(126, 126, 126));
-    QCOMPARE(form_->statusLine()->currentMessage(),
-             QStringLiteral("2 palettes kept; Palette 1 (changed) is on the strip."));
-    form_->commands().undo->trigger(); // one step
-    QCOMPARE(form_->Picture2->surface().Image(), before);
-}
-
-void TestPaletteDialogs::variationsAreTheSameUnderOneSeedAndOneIsTakenAsAStep()
-{
-    auto openVariations = [this] {
-        form_->commands().variations->trigger();
-        VariationsDialog *shown = nullptr;
-        for (VariationsDialog *dialog : form_->findChildren<VariationsDialog *>()) {
-            shown = dialog->isVisible() ? dialog : shown;
-        }
-        return shown;
-    };
-    form_->seedVariations(42);
-    VariationsDialog *dialog = openVariations();
-    QVERIFY(dialog);
-    // Seed 42's first variation of palette 1: red phase 5.447978193281814 and so on.
-    QCOMPARE(dialog->palette(0).waves[0].phase, 5.447978193281814);
-    QCOMPARE(dialog->palette(0).waves[0].amplitude, 138.10296963590528);
-    QCOMPARE(dialog->palette(4), form_->palette()); // the middle: as it is
-    const ShownPalette first = dialog->palette(0);
-    QTest::keyClick(dialog->grid(), Qt::Key_Escape);
-    QVERIFY(!dialog->isVisible());
-    QVERIFY(!form_->history().canUndo());
-
-    form_->seedVariations(42);
-    dialog = openVariations();
-    QCOMPARE(dialog->palette(0), first);
-    // Return on More, the focus there, draws eight new; Enter on the grid still takes.
-    QPushButton *more = nullptr;
-    for (QPushButton *button : dialog->findChildren<QPushButton *>()) {
-        more = button->text() == QStringLiteral("&More") ? button : more;
-    }
-    QVERIFY(more);
-    QTest::keyClick(more, Qt::Key_Return);
-    QVERIFY(dialog->isVisible());
-    QVERIFY(!(dialog->palette(0) == first));
-    // The arrows move a cell at a time from the middle and stop at the grid's edges.
-    QStringList walked;
-    for (const Qt::Key key :
-         {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left,
-          Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) {
-        QTest::keyClick(dialog->grid(), key);
-        walked << QString::number(dialog->grid()->current());
-    }
-    QCOMPARE(walked.join(u' '), QStringLiteral("7 7 4 1 1 0 0 1 2 2 5"));
-    const ShownPalette right = dialog->palette(5);
-    QTest::keyClick(dialog->grid(), Qt::Key_Right);
-    QCOMPARE(dialog->grid()->current(), 5);
-    QTest::keyClick(dialog->grid(), Qt::Key_Return);
-    QVERIFY(!dialog->isVisible());
-    QCOMPARE(form_->palette(), right);
-    QCOMPARE(stripTitle(), QStringLiteral("Palette 1 (changed)"));
-    QCOMPARE(form_->commands().undo->text(), QStringLiteral("&Undo Variations"));
-    // The run's generator did not move: the next palette is still palette 2.
-    form_->Command1->click();
-    QCOMPARE(column(0), RGB(0xFA, 0xF3, 0x5A));
-}
-
-QTEST_MAIN(TestPaletteDialogs)
-#include "tst_palettedialogs.moc"
+QTEST_MAIN(TestPaletteEditor)
+#include "tst_paletteeditor.moc"
