@@ -371,15 +371,26 @@ void TestPictureExchange::saveAsWritesTheChosenFormatAndAFailureKeepsTheDrawing(
 void TestPictureExchange::theSaveAsDialogSavesWhenAnsweredAndNotWhenCancelled_data()
 {
     QTest::addColumn<bool>("answer");
+    QTest::addColumn<QString>("filter"); // chosen in the dialog; none: the one it offers
     QTest::addColumn<QStringList>("files");
-    QTest::newRow("a name typed without an ending") << true << QStringList{"typed.png"};
-    QTest::newRow("cancelled") << false << QStringList{};
+    QTest::addColumn<QByteArray>("start"); // of the file saved
+    QTest::newRow("a name typed without an ending")
+        << true << QString() << QStringList{"typed.png"} << QByteArray("\x89PNG");
+    QTest::newRow("a name typed without an ending, BMP chosen")
+        << true << QStringLiteral("BMP picture (*.bmp)") << QStringList{"typed.bmp"}
+        << QByteArray("BM");
+    QTest::newRow("a name typed without an ending, JPEG chosen")
+        << true << QStringLiteral("JPEG picture (*.jpg *.jpeg)") << QStringList{"typed.jpg"}
+        << QByteArray("\xff\xd8");
+    QTest::newRow("cancelled") << false << QString() << QStringList{} << QByteArray();
 }
 
 void TestPictureExchange::theSaveAsDialogSavesWhenAnsweredAndNotWhenCancelled()
 {
     QFETCH(bool, answer);
+    QFETCH(QString, filter);
     QFETCH(QStringList, files);
+    QFETCH(QByteArray, start);
     QString offered;
     // The dialog waits for an answer: give it once it shows. (The timer goes with this
     // function, should no dialog ever show.)
@@ -391,6 +402,10 @@ void TestPictureExchange::theSaveAsDialogSavesWhenAnsweredAndNotWhenCancelled()
             return;
         }
         offered = dialog->selectedFiles().value(0);
+        if (!filter.isEmpty()) { // as a choice in the dialog's list of types
+            dialog->selectNameFilter(filter);
+            emit dialog->filterSelected(filter);
+        }
         if (answer) {
             dialog->selectFile(QStringLiteral("typed"));
             static_cast<QDialog *>(dialog)->accept(); // as the Save button does
@@ -403,6 +418,11 @@ void TestPictureExchange::theSaveAsDialogSavesWhenAnsweredAndNotWhenCancelled()
     // It opens in the pictures folder, offering the picture's name as a PNG.
     QCOMPARE(offered, folder_->filePath("T20270305210407.png"));
     QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), files);
+    if (!files.isEmpty()) {
+        QFile saved(folder_->filePath(files.constFirst()));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.read(start.size()), start);
+    }
 }
 
 void TestPictureExchange::aRightPressPicksFromTheCanvasUnlessAReplacementIsArmed()

@@ -236,6 +236,9 @@ void TestPictureReaders::aPictureNotWholeIsRefused_data()
     QTest::newRow("PGM whose largest value is 0") << QByteArray("P5\n2 1\n0\n\0\0", 11) << kDamaged;
     QTest::newRow("PGM 0 pixels wide") << QByteArray("P5\n0 1\n255\n") << kDamaged;
     QTest::newRow("PGM 0 pixels high") << QByteArray("P5\n1 0\n255\n\0", 12) << kDamaged;
+    QTest::newRow("BMP 0 pixels wide") << bmp(0, 2, 8, 0, 256, QByteArray(8, '\x01')) << kDamaged;
+    QTest::newRow("animated WebP whose frame runs past the canvas's foot")
+        << animatedWebp({0, 64}) << kDamaged;
     // Formats the program no longer reads.
     QTest::newRow("MNG whose PNG is 8,388,672 x 56")
         << QByteArray::fromHex("8a4d4e470d0a1a0a0000001c4d48445200000040000000300000000100000001"
@@ -290,6 +293,16 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
     QTest::newRow("TGA of 32 bits, half transparent")
         << tga(2, 1, 1, {}, QByteArray::fromHex("30201080"), false, 32) << QSize(1, 1)
         << QPoint(0, 0) << QRgb(0x80102030);
+    // 16 bits: five bits of red, green and blue, the top bit alpha (the header says 1 alpha bit).
+    QByteArray sixteen = tga(2, 2, 1, {},
+                             QByteArray::fromHex("007c"
+                                                 "e083"),
+                             false, 16);
+    sixteen[17] = char(0x21);
+    QTest::newRow("TGA of 16 bits, a pixel whose alpha bit is clear")
+        << sixteen << QSize(2, 1) << QPoint(0, 0) << QRgb(0x00ff0000);
+    QTest::newRow("TGA of 16 bits, a pixel whose alpha bit is set")
+        << sixteen << QSize(2, 1) << QPoint(1, 0) << QRgb(0xff00ff00);
     const QByteArray map = QByteArray::fromHex("000000"
                                                "0000ff"
                                                "00ff00");
@@ -320,6 +333,18 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
     QTest::newRow("RLE8 BMP whose data ends with its top row, no code after it")
         << bmp(4, 2, 8, 1, 256, QByteArray::fromHex("040500000401")) << QSize(4, 2) << QPoint(0, 0)
         << QRgb(0xff111111);
+    // Grey and alpha, two samples a pixel: the RGB TIFF's photometric, samples and bits changed.
+    QByteArray greyAlpha = tiff(2, 1, 1,
+                                QByteArray::fromHex("1080"
+                                                    "20ff"),
+                                {0}, {4});
+    greyAlpha.replace(38, 8, little32(2) + little16(8) + little16(8)); // bits: 8, 8 in the entry
+    greyAlpha[66] = char(1);                                           // photometric: black is 0
+    greyAlpha[90] = char(2);                                           // samples a pixel
+    QTest::newRow("TIFF of grey and alpha")
+        << greyAlpha << QSize(2, 1) << QPoint(1, 0) << QRgb(0xff202020);
+    QTest::newRow("PGM whose header's parts end in carriage returns")
+        << QByteArray("P5\r2 1\r255\r\x10\x20") << QSize(2, 1) << QPoint(1, 0) << QRgb(0xff202020);
     QTest::newRow("TIFF of 32-bit floats: 1.0, 0.2, 0.0")
         << tiff(2, 1, 1, floats({1.0f, 0.2f, 0.0f, 0.0f, 0.0f, 1.0f}), {0}, {24}, 32, 3)
         << QSize(2, 1) << QPoint(0, 0) << QRgb(0xffff3300);
