@@ -294,10 +294,8 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
         << tga(2, 1, 1, {}, QByteArray::fromHex("30201080"), false, 32) << QSize(1, 1)
         << QPoint(0, 0) << QRgb(0x80102030);
     // 16 bits: five bits of red, green and blue, the top bit alpha (the header says 1 alpha bit).
-    QByteArray sixteen = tga(2, 2, 1, {},
-                             QByteArray::fromHex("007c"
-                                                 "e083"),
-                             false, 16);
+    // Red with the alpha bit clear (7C00), green with it set (83E0), little-endian.
+    QByteArray sixteen = tga(2, 2, 1, {}, QByteArray::fromHex("007ce083"), false, 16);
     sixteen[17] = char(0x21);
     QTest::newRow("TGA of 16 bits, a pixel whose alpha bit is clear")
         << sixteen << QSize(2, 1) << QPoint(0, 0) << QRgb(0x00ff0000);
@@ -334,10 +332,8 @@ void TestPictureReaders::aWholePictureOpensWithItsPixels_data()
         << bmp(4, 2, 8, 1, 256, QByteArray::fromHex("040500000401")) << QSize(4, 2) << QPoint(0, 0)
         << QRgb(0xff111111);
     // Grey and alpha, two samples a pixel: the RGB TIFF's photometric, samples and bits changed.
-    QByteArray greyAlpha = tiff(2, 1, 1,
-                                QByteArray::fromHex("1080"
-                                                    "20ff"),
-                                {0}, {4});
+    // Grey 10 at alpha 80, grey 20 opaque.
+    QByteArray greyAlpha = tiff(2, 1, 1, QByteArray::fromHex("108020ff"), {0}, {4});
     greyAlpha.replace(38, 8, little32(2) + little16(8) + little16(8)); // bits: 8, 8 in the entry
     greyAlpha[66] = char(1);                                           // photometric: black is 0
     greyAlpha[90] = char(2);                                           // samples a pixel
